@@ -1,0 +1,3 @@
+#include "framework/CEdit.h"
+
+IMPLEMENT_DYNAMIC(CEdit, CWnd)

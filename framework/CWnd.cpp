@@ -1,0 +1,371 @@
+#include "framework/CWnd.h"
+
+#include "framework/CMenu.h"
+#include "framework/CString.h"
+#include "framework/CWinApp.h"
+#include "framework/TemporaryWrappers.h"
+
+IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
+
+// Owner-draw requests reach the control's object through every window's base map.
+BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
+    ON_WM_DRAWITEM()
+    ON_WM_MEASUREITEM()
+END_MESSAGE_MAP()
+
+namespace {
+bool IsLiveWindow(HWND hWnd)
+{
+    return ::IsWindow(hWnd) != FALSE;
+}
+}  // namespace
+
+CWnd::CWnd()
+    : m_hWnd(NULL),
+      m_pfnSuper(NULL),
+      m_pCurrentMsg(NULL)
+{
+}
+
+CWnd::~CWnd()
+{
+    if (AfxGetApp() != NULL && AfxGetApp()->m_pMainWnd == this) AfxGetApp()->m_pMainWnd = NULL;
+    Detach();
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd)
+{
+    DWORD_PTR refData = 0;
+    if (hWnd == NULL || !::GetWindowSubclass(hWnd, &CWnd::SubclassProc, 0, &refData)) return NULL;
+    return reinterpret_cast<CWnd*>(refData);
+}
+
+CWnd* CWnd::FromHandle(HWND hWnd)
+{
+    CWnd* pWnd = FromHandlePermanent(hWnd);
+    return pWnd != NULL ? pWnd : TemporaryWrapper<CWnd>(hWnd, &IsLiveWindow);
+}
+
+BOOL CWnd::SubclassWindow(HWND hWnd)
+{
+    if (m_hWnd != NULL || !::IsWindow(hWnd) || FromHandlePermanent(hWnd) != NULL) return FALSE;
+    // The object sees its window before any message does (owner-draw styles are set here).
+    m_hWnd = hWnd;
+    PreSubclassWindow();
+    m_pfnSuper = reinterpret_cast<WNDPROC>(::GetWindowLongPtr(hWnd, GWLP_WNDPROC));
+    if (!::SetWindowSubclass(hWnd, &CWnd::SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this))) {
+        m_hWnd = NULL;
+        m_pfnSuper = NULL;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND CWnd::UnsubclassWindow()
+{
+    HWND hWnd = m_hWnd;
+    if (hWnd != NULL && m_pfnSuper != NULL) ::RemoveWindowSubclass(hWnd, &CWnd::SubclassProc, 0);
+    m_hWnd = NULL;
+    m_pfnSuper = NULL;
+    return hWnd;
+}
+
+BOOL CWnd::Attach(HWND hWndNew)
+{
+    if (m_hWnd != NULL || hWndNew == NULL) return FALSE;
+    m_hWnd = hWndNew;
+    return TRUE;
+}
+
+HWND CWnd::Detach()
+{
+    return UnsubclassWindow();
+}
+
+BOOL CWnd::DestroyWindow()
+{
+    return m_hWnd != NULL && ::DestroyWindow(m_hWnd);
+}
+
+void CWnd::PreSubclassWindow() {}
+
+void CWnd::DoDataExchange(CDataExchange*) {}
+
+LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR dwRefData)
+{
+    CWnd* pWnd = reinterpret_cast<CWnd*>(dwRefData);
+    if (message == WM_NCDESTROY) {
+        // The binding ends before the window does.
+        CWinApp* pApp = AfxGetApp();
+        if (pApp != NULL && pApp->m_pMainWnd == pWnd) pApp->m_pMainWnd = NULL;
+        pWnd->UnsubclassWindow();
+        return ::DefSubclassProc(hWnd, message, wParam, lParam);
+    }
+    MSG msg = {hWnd, message, wParam, lParam, 0, {0, 0}};
+    const MSG* pOuterMsg = pWnd->m_pCurrentMsg;
+    pWnd->m_pCurrentMsg = &msg;
+    LRESULT lResult = pWnd->WindowProc(message, wParam, lParam);
+    pWnd->m_pCurrentMsg = pOuterMsg;
+    return lResult;
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT lResult = 0;
+    if (!OnWndMsg(message, wParam, lParam, &lResult))
+        lResult = DefWindowProc(message, wParam, lParam);
+    return lResult;
+}
+
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message == WM_COMMAND) {
+        if (!OnCommand(wParam, lParam)) return FALSE;
+        *pResult = 1;
+        return TRUE;
+    }
+    if (message == WM_NOTIFY) {
+        LRESULT lResult = 0;
+        if (!OnNotify(wParam, lParam, &lResult)) return FALSE;
+        *pResult = lResult;
+        return TRUE;
+    }
+    return DispatchFromMap(message, 0, 0, wParam, lParam, pResult);
+}
+
+// Control notifications go to the control's object first; what it leaves, and commands
+// from menus and accelerators, go to this window's map.
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    UINT nID = LOWORD(wParam);
+    UINT nCode = HIWORD(wParam);
+    HWND hWndCtrl = reinterpret_cast<HWND>(lParam);
+    if (hWndCtrl == NULL) {
+        nCode = 0;  // menu and accelerator commands alike
+    } else if (ReflectToChild(hWndCtrl, WM_COMMAND, wParam, lParam, NULL)) {
+        return TRUE;
+    }
+    if (nID == 0) return FALSE;
+    return DispatchFromMap(WM_COMMAND, nCode, nID, wParam, lParam, NULL);
+}
+
+BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
+{
+    const NMHDR* pNMHDR = reinterpret_cast<const NMHDR*>(lParam);
+    return ReflectToChild(pNMHDR->hwndFrom, WM_NOTIFY, pNMHDR->idFrom, lParam, pResult);
+}
+
+BOOL CWnd::ReflectToChild(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam,
+                          LRESULT* pResult)
+{
+    CWnd* pChild = FromHandlePermanent(hWndChild);
+    if (pChild == NULL || pChild == this) return FALSE;
+    // The child may be inside a message of its own (a list view notifies while it handles one);
+    // Default() must not run that message again for the reflection.
+    const MSG* pOuterMsg = pChild->m_pCurrentMsg;
+    pChild->m_pCurrentMsg = NULL;
+    const BOOL bHandled = pChild->OnChildNotify(message, wParam, lParam, pResult);
+    pChild->m_pCurrentMsg = pOuterMsg;
+    return bHandled;
+}
+
+BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    return ReflectChildNotify(message, wParam, lParam, pResult);
+}
+
+// Looks the reflected message up in this control's map as WM_REFLECT_BASE + message.
+BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    switch (message) {
+    case WM_COMMAND:
+        if (!DispatchFromMap(WM_REFLECT_BASE + WM_COMMAND, HIWORD(wParam), 0, wParam, lParam, NULL))
+            return FALSE;
+        if (pResult != NULL) *pResult = 1;
+        return TRUE;
+    case WM_NOTIFY:
+        return DispatchFromMap(WM_REFLECT_BASE + WM_NOTIFY,
+                               reinterpret_cast<const NMHDR*>(lParam)->code, 0, wParam, lParam,
+                               pResult);
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+        return DispatchFromMap(WM_REFLECT_BASE + message, 0, 0, wParam, lParam, pResult);
+    default:
+        return FALSE;
+    }
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Inside our own message the subclass chain knows where to go on; outside it, the
+    // procedure the window had before binding is the default.
+    if (m_pCurrentMsg != NULL) return ::DefSubclassProc(m_hWnd, message, wParam, lParam);
+    if (m_pfnSuper != NULL) return ::CallWindowProc(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    return ::DefWindowProc(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::Default()
+{
+    // A reflected message is not this window's own: it has no default processing here.
+    if (m_pCurrentMsg == NULL) return 0;
+    return DefWindowProc(m_pCurrentMsg->message, m_pCurrentMsg->wParam, m_pCurrentMsg->lParam);
+}
+
+void CWnd::OnPaint()
+{
+    Default();
+}
+void CWnd::OnSysCommand(UINT, LPARAM)
+{
+    Default();
+}
+HCURSOR CWnd::OnQueryDragIcon()
+{
+    return reinterpret_cast<HCURSOR>(Default());
+}
+void CWnd::OnDropFiles(HDROP)
+{
+    Default();
+}
+void CWnd::OnGetMinMaxInfo(MINMAXINFO*)
+{
+    Default();
+}
+void CWnd::OnMouseMove(UINT, CPoint)
+{
+    Default();
+}
+
+void CWnd::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    if (lpDrawItemStruct->CtlType != ODT_MENU &&
+        ReflectToChild(lpDrawItemStruct->hwndItem, WM_DRAWITEM, nIDCtl,
+                       reinterpret_cast<LPARAM>(lpDrawItemStruct), NULL)) {
+        return;
+    }
+    Default();
+}
+
+void CWnd::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
+{
+    // The request names the control only by id.
+    if (lpMeasureItemStruct->CtlType != ODT_MENU &&
+        ReflectToChild(::GetDlgItem(m_hWnd, lpMeasureItemStruct->CtlID), WM_MEASUREITEM, nIDCtl,
+                       reinterpret_cast<LPARAM>(lpMeasureItemStruct), NULL)) {
+        return;
+    }
+    Default();
+}
+
+void CWnd::SetWindowText(LPCTSTR lpszString)
+{
+    ::SetWindowText(m_hWnd, lpszString);
+}
+
+int CWnd::GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const
+{
+    return ::GetWindowText(m_hWnd, lpszStringBuf, nMaxCount);
+}
+
+void CWnd::GetWindowText(CString& rString) const
+{
+    int nLength = ::GetWindowTextLength(m_hWnd);
+    ::GetWindowText(m_hWnd, rString.GetBuffer(nLength), nLength + 1);
+    rString.ReleaseBuffer();
+}
+
+CWnd* CWnd::GetDlgItem(int nID) const
+{
+    return FromHandle(::GetDlgItem(m_hWnd, nID));
+}
+
+int CWnd::GetDlgItemText(int nID, LPTSTR lpStr, int nMaxCount) const
+{
+    return static_cast<int>(::GetDlgItemText(m_hWnd, nID, lpStr, nMaxCount));
+}
+
+int CWnd::GetDlgItemText(int nID, CString& rString) const
+{
+    rString.Empty();
+    HWND hWndItem = ::GetDlgItem(m_hWnd, nID);
+    if (hWndItem == NULL) return 0;
+    int nLength = ::GetWindowTextLength(hWndItem);
+    ::GetWindowText(hWndItem, rString.GetBuffer(nLength), nLength + 1);
+    rString.ReleaseBuffer();
+    return rString.GetLength();
+}
+
+void CWnd::SetDlgItemText(int nID, LPCTSTR lpszString)
+{
+    ::SetDlgItemText(m_hWnd, nID, lpszString);
+}
+
+BOOL CWnd::EnableWindow(BOOL bEnable)
+{
+    return ::EnableWindow(m_hWnd, bEnable);
+}
+
+BOOL CWnd::IsIconic() const
+{
+    return ::IsIconic(m_hWnd);
+}
+
+DWORD CWnd::GetStyle() const
+{
+    return static_cast<DWORD>(::GetWindowLong(m_hWnd, GWL_STYLE));
+}
+
+BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    DWORD dwStyle = GetStyle();
+    DWORD dwNewStyle = (dwStyle & ~dwRemove) | dwAdd;
+    if (dwStyle == dwNewStyle) return FALSE;
+    ::SetWindowLong(m_hWnd, GWL_STYLE, static_cast<LONG>(dwNewStyle));
+    if (nFlags != 0) {
+        ::SetWindowPos(m_hWnd, NULL, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+    }
+    return TRUE;
+}
+
+void CWnd::GetClientRect(LPRECT lpRect) const
+{
+    ::GetClientRect(m_hWnd, lpRect);
+}
+
+void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase)
+{
+    ::InvalidateRect(m_hWnd, lpRect, bErase);
+}
+
+void CWnd::SetRedraw(BOOL bRedraw)
+{
+    ::SendMessage(m_hWnd, WM_SETREDRAW, bRedraw, 0);
+}
+
+HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
+{
+    return reinterpret_cast<HICON>(
+        SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon)));
+}
+
+CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
+{
+    return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
+}
+
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return ::SendMessage(m_hWnd, message, wParam, lParam);
+}
+
+BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return ::PostMessage(m_hWnd, message, wParam, lParam);
+}
+
+int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)
+{
+    return ::MessageBox(m_hWnd, lpszText, lpszCaption, nType);
+}

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs every Debian package the project needs; returns at once when all is there.
+set -euo pipefail
+
+packages=(
+  cmake make g++ googletest
+  g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
+  wine wine32:i386 xvfb fonts-wqy-zenhei fonts-wqy-microhei locales imagemagick xdotool x11-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf8$'; then
+  need_locale=1
+else
+  need_locale=0
+fi
+
+if [ ${#missing[@]} -eq 0 ] && [ "$need_locale" -eq 0 ]; then
+  exit 0
+fi
+
+run() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}" >&2
+  dpkg --print-foreign-architectures | grep -qx i386 || run dpkg --add-architecture i386
+  run apt-get update -qq
+  run env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf8$'; then
+  grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null || echo 'zh_CN.UTF-8 UTF-8' | run tee -a /etc/locale.gen >/dev/null
+  run locale-gen >/dev/null
+fi
