@@ -1,0 +1,76 @@
+#include "engine/TimeStamp.h"
+#include "framework/CTime.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+struct tm LocalTime(int year, int month, int day, int hour, int minute, int second)
+{
+    struct tm time = {};
+    time.tm_year = year - 1900;
+    time.tm_mon = month - 1;
+    time.tm_mday = day;
+    time.tm_hour = hour;
+    time.tm_min = minute;
+    time.tm_sec = second;
+    return time;
+}
+
+TEST(FormatTimeStamp, PadsEveryFieldButTheYear)
+{
+    struct Row {
+        struct tm time;
+        const char* text;
+    } const rows[] = {
+        {LocalTime(2015, 3, 7, 9, 5, 2), "2015-03-07 09:05:02"},
+        {LocalTime(2015, 12, 31, 23, 59, 59), "2015-12-31 23:59:59"},
+        {LocalTime(2015, 3, 15, 0, 0, 0), "2015-03-15 00:00:00"},
+        {LocalTime(2024, 1, 1, 10, 10, 10), "2024-01-01 10:10:10"},
+        {LocalTime(999, 10, 9, 12, 0, 9), "999-10-09 12:00:09"},
+    };
+    for (const Row& row : rows) EXPECT_EQ(row.text, FormatTimeStamp(row.time));
+}
+
+TEST(IntToText, WritesDecimalDigits)
+{
+    struct Row {
+        int value;
+        const char* text;
+    } const rows[] = {
+        {0, "0"},
+        {7, "7"},
+        {10, "10"},
+        {1900, "1900"},
+        {-5, "-5"},
+        {INT_MAX, "2147483647"},
+        {INT_MIN, "-2147483648"},
+    };
+    for (const Row& row : rows) EXPECT_EQ(row.text, IntToText(row.value)) << row.value;
+}
+
+TEST(GetTimeStamp, IsTheCurrentLocalTime)
+{
+    const time_t before = std::time(nullptr);
+    const std::string stamp = GetTimeStamp();
+    const time_t after = std::time(nullptr);
+    struct tm early = {}, late = {};
+    ASSERT_TRUE(CTime(before).GetLocalTm(&early));
+    ASSERT_TRUE(CTime(after).GetLocalTm(&late));
+    EXPECT_TRUE(stamp == FormatTimeStamp(early) || stamp == FormatTimeStamp(late)) << stamp;
+    EXPECT_EQ(19u, stamp.size());
+}
+
+TEST(CTime, BreaksDownIntoItsOwnBufferWhenGivenNone)
+{
+    const CTime first(0), second(86400 * 365);
+    struct tm* a = first.GetLocalTm();
+    struct tm* b = second.GetLocalTm();
+    ASSERT_TRUE(a && b);
+    EXPECT_NE(a, b);
+    EXPECT_NE(a->tm_year, b->tm_year);
+}
+
+}  // namespace
