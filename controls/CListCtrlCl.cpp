@@ -1,0 +1,165 @@
+#include "controls/CListCtrlCl.h"
+
+#include "controls/ReportLook.h"
+#include "controls/RowCompare.h"
+#include "framework/CDC.h"
+#include "framework/CGdiObject.h"
+#include "framework/CRect.h"
+
+#include <cstdarg>
+
+namespace {
+
+// LVM_GETITEMA copies at most 255 bytes of a cell's text and a NUL.
+const int kCellTextSize = 256;
+
+// Column 0's fill reaches 2 pixels further left than its label, under the item's margin.
+const int kFirstColumnFillOverhang = 2;
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CListCtrlCl, CListCtrl)
+    ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)
+    ON_WM_MEASUREITEM_REFLECT()
+    ON_WM_MEASUREITEM()
+END_MESSAGE_MAP()
+
+CListCtrlCl::CListCtrlCl()
+    : m_bAscending(FALSE),
+      m_nSortColumn(-1),
+      m_nColumnCount(0),
+      m_nFontHeight(12),
+      m_nFontWidth(0),
+      m_crText(RGB(255, 255, 255))
+{
+}
+
+CListCtrlCl::~CListCtrlCl() = default;
+
+BOOL CListCtrlCl::AddColumn(int /*nCol*/, LPCSTR lpszColumnHeading, int nFormat, int nWidth)
+{
+    m_header.m_astrTitles.SetAtGrow(m_header.m_astrTitles.GetSize(), lpszColumnHeading);
+    m_header.m_strAlignCodes += AlignmentCodeForFormat(nFormat);
+    const int nInserted = InsertColumn(m_nColumnCount, lpszColumnHeading, nFormat, nWidth, -1);
+    ++m_nColumnCount;
+    return nInserted != -1;
+}
+
+BOOL CListCtrlCl::AddRow(LPCSTR lpszFirst, ...)
+{
+    auto row = std::make_unique<RowData>();
+    if (m_nColumnCount > 0) row->AddText(lpszFirst);
+    // The row carries its texts from the moment it exists: one call instead of two per row.
+    const int nRow = InsertItem(LVIF_TEXT | LVIF_PARAM, GetItemCount(), lpszFirst, 0, 0, 0,
+                                reinterpret_cast<LPARAM>(row.get()));
+    if (nRow < 0) return TRUE;  // a refused row has nothing to carry texts
+
+    va_list args;
+    va_start(args, lpszFirst);
+    for (int nColumn = 1; nColumn < m_nColumnCount; ++nColumn) {
+        LPCSTR lpszText = va_arg(args, LPCSTR);
+        SetItem(nRow, nColumn, LVIF_TEXT, lpszText, 0, 0, 0, 0);
+        row->AddText(lpszText);
+    }
+    va_end(args);
+
+    m_rows.push_back(std::move(row));
+    return TRUE;
+}
+
+BOOL CListCtrlCl::SetRowTextColor(COLORREF crText)
+{
+    m_crText = crText;
+    return TRUE;
+}
+
+void CListCtrlCl::PreSubclassWindow()
+{
+    // The list view then asks for every row to be drawn.
+    ModifyStyle(0, LVS_OWNERDRAWFIXED, 0);
+    CListCtrl::PreSubclassWindow();
+    CHeaderCtrl* pHeader = GetHeaderCtrl();
+    if (pHeader != nullptr) m_header.SubclassWindow(pHeader->GetSafeHwnd());
+}
+
+void CListCtrlCl::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    const NMLISTVIEW* pListView = reinterpret_cast<NMLISTVIEW*>(pNMHDR);
+    m_nSortColumn = pListView->iSubItem;
+    m_bAscending = !m_bAscending;
+    SendMessage(LVM_SORTITEMS, reinterpret_cast<WPARAM>(this),
+                reinterpret_cast<LPARAM>(&CListCtrlCl::CompareRows));
+    *pResult = 0;
+}
+
+int CALLBACK CListCtrlCl::CompareRows(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
+{
+    const CListCtrlCl* pList = reinterpret_cast<const CListCtrlCl*>(lParamSort);
+    // A row that was not added through AddRow carries no texts; it sorts as empty texts.
+    const RowData* pFirst = reinterpret_cast<const RowData*>(lParam1);
+    const RowData* pSecond = reinterpret_cast<const RowData*>(lParam2);
+    LPCSTR lpszFirst = pFirst != nullptr ? pFirst->GetText(pList->m_nSortColumn) : "";
+    LPCSTR lpszSecond = pSecond != nullptr ? pSecond->GetText(pList->m_nSortColumn) : "";
+    return CompareRowTexts(lpszFirst, lpszSecond, pList->m_bAscending);
+}
+
+void CListCtrlCl::MeasureItem(LPMEASUREITEMSTRUCT /*lpMeasureItemStruct*/)
+{
+    // Rows keep the height the list view proposes.
+}
+
+void CListCtrlCl::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
+{
+    CListCtrl::OnMeasureItem(nIDCtl, lpMeasureItemStruct);
+}
+
+void CListCtrlCl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    CDC* pDC = CDC::FromHandle(lpDrawItemStruct->hDC);
+    const int nRow = static_cast<int>(lpDrawItemStruct->itemID);
+    const BOOL bSelected = (lpDrawItemStruct->itemState & ODS_SELECTED) != 0;
+    LVCOLUMNA column = {};
+    column.mask = LVCF_FMT | LVCF_WIDTH;
+    for (int nColumn = 0;
+         SendMessage(LVM_GETCOLUMNA, nColumn, reinterpret_cast<LPARAM>(&column)) != 0; ++nColumn)
+        DrawCell(pDC, nRow, nColumn, bSelected);
+}
+
+// Fills one cell and draws its text in the list's font, colour and the column's alignment.
+void CListCtrlCl::DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected)
+{
+    CRect rcLabel;
+    if (!GetSubItemRect(nRow, nColumn, LVIR_LABEL, rcLabel)) return;
+
+    char szText[kCellTextSize] = "";
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT | LVIF_PARAM;
+    item.iItem = nRow;
+    item.iSubItem = nColumn;
+    item.pszText = szText;
+    item.cchTextMax = kCellTextSize;
+    SendMessage(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+
+    CRect rcFill = rcLabel;
+    if (nColumn == 0) rcFill.left -= kFirstColumnFillOverhang;
+    // FillSolidRect also leaves the fill as the DC's background colour for opaque text.
+    pDC->FillSolidRect(&rcFill, bSelected ? ::GetSysColor(COLOR_HIGHLIGHT) : GetBkColor());
+
+    // The placement is measured with the GUI font, whatever font then draws the text.
+    HGDIOBJ hGuiFont = ::GetStockObject(DEFAULT_GUI_FONT);
+    if (hGuiFont != nullptr) ::SelectObject(pDC->GetSafeHdc(), hGuiFont);
+    const UINT nAlign = ColumnAlignment(m_header.m_strAlignCodes, nColumn);
+    TEXTMETRIC tm;
+    pDC->GetTextMetrics(&tm);
+    rcLabel.OffsetRect(0, CentringOffset(rcLabel.top, rcLabel.bottom, tm.tmHeight));
+
+    pDC->SetTextColor(m_crText);
+    CFont font;
+    font.CreateFont(m_nFontHeight, m_nFontWidth, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE,
+                    ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                    DEFAULT_PITCH | FF_DONTCARE, "宋体");
+    pDC->SelectObject(&font);
+    ::DrawTextA(pDC->GetSafeHdc(), szText, lstrlenA(szText), &rcLabel, nAlign);
+    // The cell font is deleted with `font`; it must not stay selected.
+    pDC->SelectStockObject(SYSTEM_FONT);
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The operation log: an owner-drawn report list whose rows keep their own text copies and
+// sort by a clicked column as numbers, dates or text.
+
+#include "controls/CHeaderCtrlCl.h"
+#include "controls/RowData.h"
+#include "framework/CListCtrl.h"
+#include "framework/MessageMap.h"
+
+#include <memory>
+#include <vector>
+
+class CListCtrlCl : public CListCtrl {
+public:
+    CListCtrlCl();
+    virtual ~CListCtrlCl();
+
+    // Appends a column; nCol is not used. The title and alignment code are kept even when
+    // the list view refuses the column.
+    BOOL AddColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat, int nWidth);
+    // Appends a row: one text per column, the first for column 0; texts beyond the
+    // column count are not read.
+    BOOL AddRow(LPCSTR lpszFirst, ...);
+    // Colour of every cell's text from the next drawing on.
+    BOOL SetRowTextColor(COLORREF crText);
+
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+
+protected:
+    virtual void PreSubclassWindow();
+
+    afx_msg void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    static int CALLBACK CompareRows(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
+    void DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected);
+
+    BOOL m_bAscending;
+    int m_nSortColumn;
+    int m_nColumnCount;
+    int m_nFontHeight;
+    int m_nFontWidth;
+    COLORREF m_crText;
+    CHeaderCtrlCl m_header;
+    std::vector<std::unique_ptr<RowData>> m_rows;  // every row's texts, released with the list
+};

@@ -1,0 +1,62 @@
+#include "controls/ReportLook.h"
+
+#include <algorithm>
+
+namespace {
+
+const int kHeadingMargin = 3;
+
+int Darken(int component, int step, int row)
+{
+    return std::max(component - step * row, 0);
+}
+
+}  // namespace
+
+char AlignmentCodeForFormat(int format)
+{
+    switch (format) {
+    case LVCFMT_LEFT:
+        return '0';
+    case LVCFMT_RIGHT:
+        return '2';
+    default:
+        return '1';
+    }
+}
+
+UINT ColumnAlignment(const CString& codes, int column)
+{
+    if (column < 0 || column >= codes.GetLength()) return DT_CENTER;
+    switch (codes[column]) {
+    case '0':
+        return DT_LEFT;
+    case '2':
+        return DT_RIGHT;
+    default:
+        return DT_CENTER;
+    }
+}
+
+void ApplyHeadingMargin(UINT alignment, RECT& rc)
+{
+    if (alignment == DT_LEFT)
+        rc.left += kHeadingMargin;
+    else if (alignment == DT_RIGHT)
+        rc.right -= kHeadingMargin;
+}
+
+int CentringOffset(int top, int bottom, int textHeight)
+{
+    return (bottom - top - textHeight) / 2;
+}
+
+COLORREF GradientRowColour(int red, int green, int blue, int step, int row)
+{
+    return RGB(Darken(red, step, row), Darken(green, step, row), Darken(blue, step, row));
+}
+
+int ScaledHeaderHeight(int height, float factor)
+{
+    return static_cast<int>(static_cast<float>(height) * factor);
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The texts of one report-list row, copied when the row was added; sorting reads them.
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+class RowData {
+public:
+    // Keeps its own copy of `text`, NUL-terminated, as the next column's text.
+    void AddText(LPCSTR text);
+    // The copy for `column`; the empty text for a column the row has no text for.
+    LPCSTR GetText(int column) const;
+    int GetCount() const { return static_cast<int>(m_texts.size()); }
+
+private:
+    std::vector<std::unique_ptr<char[]>> m_texts;
+};
