@@ -1,0 +1,185 @@
+// Varnel.exe as built: the resources it carries, and that it starts with its main dialog and
+// ends when that dialog closes.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "res/resource.h"
+#include "tests/app/ProgramPath.h"
+
+namespace {
+
+const WORD kChinesePrc = MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED);
+
+class ProgramResources : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_module = ::LoadLibraryExA(ProgramPath().c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
+        ASSERT_NE(m_module, nullptr) << ProgramPath();
+    }
+    void TearDown() override
+    {
+        if (m_module) ::FreeLibrary(m_module);
+    }
+
+    const void* Find(LPCSTR type, WORD id, DWORD* size = nullptr) const
+    {
+        const HRSRC info = ::FindResourceExA(m_module, type, MAKEINTRESOURCEA(id), kChinesePrc);
+        if (!info) return nullptr;
+        if (size) *size = ::SizeofResource(m_module, info);
+        return ::LockResource(::LoadResource(m_module, info));
+    }
+
+    std::string VersionString(const std::vector<char>& block, const char* name) const
+    {
+        char* value = nullptr;
+        UINT length = 0;
+        const std::string key = std::string("\\StringFileInfo\\080404b0\\") + name;
+        if (!::VerQueryValueA(block.data(), key.c_str(), reinterpret_cast<void**>(&value), &length))
+            return "<missing>";
+        return value;
+    }
+
+    HMODULE m_module = nullptr;
+};
+
+#pragma pack(push, 2)
+struct GroupIconEntry {
+    BYTE width, height, colours, reserved;
+    WORD planes, bitCount;
+    DWORD bytes;
+    WORD id;
+};
+#pragma pack(pop)
+
+}  // namespace
+
+TEST_F(ProgramResources, DialogsAndStringAreChinesePrc)
+{
+    EXPECT_NE(Find(RT_DIALOG, IDD_ABOUTBOX), nullptr);
+    EXPECT_NE(Find(RT_DIALOG, IDD_VARNEL_DIALOG), nullptr);
+    // String 101 lives in block 7 (101 / 16 + 1).
+    EXPECT_NE(Find(RT_STRING, IDS_ABOUTBOX / 16 + 1), nullptr);
+    char text[64] = {};
+    ::LoadStringA(m_module, IDS_ABOUTBOX, text, sizeof text);
+    EXPECT_STREQ(text, "关于 Varnel(&A)...");
+}
+
+TEST_F(ProgramResources, IconHasEveryImage)
+{
+    DWORD size = 0;
+    const auto* group = static_cast<const WORD*>(Find(RT_GROUP_ICON, IDR_MAINFRAME, &size));
+    ASSERT_NE(group, nullptr);
+    const int count = group[2];
+    const auto* entries = reinterpret_cast<const GroupIconEntry*>(group + 3);
+    std::vector<std::pair<int, int>> images;
+    for (int i = 0; i < count; ++i)
+        images.emplace_back(entries[i].width ? entries[i].width : 256, entries[i].bitCount);
+    const std::vector<std::pair<int, int>> expected = {{16, 8},  {32, 8},  {48, 8},  {16, 32},
+                                                       {32, 32}, {48, 32}, {64, 32}, {128, 32}};
+    EXPECT_EQ(images, expected);
+    for (const int side : {16, 32, 48}) {
+        const HICON icon = static_cast<HICON>(
+            ::LoadImageA(m_module, MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON, side, side, 0));
+        EXPECT_NE(icon, nullptr) << side;
+        if (icon) ::DestroyIcon(icon);
+    }
+}
+
+TEST_F(ProgramResources, VersionBlock)
+{
+    DWORD ignored = 0;
+    const DWORD size = ::GetFileVersionInfoSizeA(ProgramPath().c_str(), &ignored);
+    ASSERT_GT(size, 0u);
+    std::vector<char> block(size);
+    ASSERT_TRUE(::GetFileVersionInfoA(ProgramPath().c_str(), 0, size, block.data()));
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(::VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwProductVersionLS, 0u);
+    EXPECT_EQ(fixed->dwFileFlagsMask, 0x3Fu);
+    EXPECT_EQ(fixed->dwFileFlags, 0u);
+    EXPECT_EQ(fixed->dwFileOS, static_cast<DWORD>(VOS__WINDOWS32));
+    EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
+
+    WORD* translation = nullptr;
+    ASSERT_TRUE(::VerQueryValueA(block.data(), "\\VarFileInfo\\Translation",
+                                 reinterpret_cast<void**>(&translation), &length));
+    EXPECT_EQ(translation[0], 0x0804);
+    EXPECT_EQ(translation[1], 0x04B0);
+
+    const std::pair<const char*, const char*> fixedTexts[] = {
+        {"FileDescription", "Varnel V1.0"},
+        {"ProductName", "Varnel V1.0"},
+        {"FileVersion", "1.0"},
+        {"ProductVersion", "1.0"},
+        {"OriginalFilename", "Varnel V1.0.EXE"},
+    };
+    for (const auto& [name, text] : fixedTexts) EXPECT_EQ(VersionString(block, name), text) << name;
+    for (const char* name : {"InternalName", "LegalCopyright", "LegalTrademarks"})
+        EXPECT_NE(VersionString(block, name), "<missing>") << name;
+}
+
+namespace {
+
+struct Search {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindMainWindow(HWND hWnd, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<Search*>(lParam);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(hWnd, &owner);
+    if (owner != search->processId || !::IsWindowVisible(hWnd)) return TRUE;
+    search->found = hWnd;
+    return FALSE;
+}
+
+}  // namespace
+
+// Starts the program with arguments it must ignore, waits for its main window, closes it
+// the given way and expects the process to end with nothing else shown.
+void CheckStartAndClose(const char* how, UINT message, WPARAM wParam)
+{
+    SCOPED_TRACE(how);
+    std::string commandLine = "\"" + ProgramPath() + "\" /ignored --also-ignored";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    ASSERT_TRUE(::CreateProcessA(NULL, &commandLine[0], NULL, NULL, FALSE, 0, NULL, NULL, &startup,
+                                 &process));
+
+    Search search = {process.dwProcessId, NULL};
+    ::WaitForInputIdle(process.hProcess, 20000);
+    for (int tries = 0; tries < 200 && !search.found; ++tries) {
+        ::EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
+        if (!search.found) ::Sleep(50);
+    }
+    ASSERT_NE(search.found, nullptr);
+    char title[64] = {};
+    ::GetWindowTextA(search.found, title, sizeof title);
+    EXPECT_STREQ(title, "Varnel V1.0");
+
+    ::PostMessageA(search.found, message, wParam, 0);
+    EXPECT_EQ(::WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
+    ::TerminateProcess(process.hProcess, 1);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+}
+
+TEST(ProgramRun, ClosingTheMainDialogEndsTheProgram)
+{
+    CheckStartAndClose("exit button", WM_COMMAND, IDCANCEL);
+    CheckStartAndClose("close command", WM_SYSCOMMAND, SC_CLOSE);
+}

@@ -1,0 +1,143 @@
+#include "tests/dialog/SweepDlgDriver.h"
+
+#include <commctrl.h>
+#include <shlobj.h>
+#include <cstring>
+
+#include "dialog/CSweepDlg.h"
+#include "res/resource.h"
+
+namespace {
+
+const std::function<void(SweepDlgDriver&)>* g_body = nullptr;
+CSweepDlg* g_dialog = nullptr;
+ActivationWatch* g_watch = nullptr;
+
+}  // namespace
+
+// A thread timer has no window, so the modal loop dispatches it straight to this callback.
+void CALLBACK SweepDlgDriver::RunBody(HWND, UINT, UINT_PTR id, DWORD)
+{
+    ::KillTimer(NULL, id);
+    const HWND hDlg = g_dialog->m_hWnd;
+    SweepDlgDriver driver(hDlg);
+    (*g_body)(driver);
+    // An ended dialog is hidden at once; only a dialog still shown is ended here.
+    if (::IsWindowVisible(hDlg)) ::EndDialog(hDlg, kEndedByDriver);
+}
+
+INT_PTR SweepDlgDriver::Run(const std::function<void(SweepDlgDriver&)>& body)
+{
+    CSweepDlg dialog;
+    g_dialog = &dialog;
+    g_body = &body;
+    ::SetTimer(NULL, 0, 0, RunBody);
+    const INT_PTR result = dialog.DoModal();
+    g_dialog = nullptr;
+    g_body = nullptr;
+    return result;
+}
+
+void SweepDlgDriver::SetText(int id, const std::string& text)
+{
+    ::SendMessageA(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::string SweepDlgDriver::Text(int id) const
+{
+    return WindowText(Item(id));
+}
+
+void SweepDlgDriver::SetCheck(int id, bool checked)
+{
+    ::SendMessageA(Item(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool SweepDlgDriver::IsChecked(int id) const
+{
+    return ::SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void SweepDlgDriver::Click(int id)
+{
+    ::SendMessageA(Item(id), BM_CLICK, 0, 0);
+}
+
+void SweepDlgDriver::Clean(const std::string& keyword, const std::string& folder)
+{
+    SetText(IDC_COMBO_KEYWORD, keyword);
+    SetText(IDC_EDIT_PATH, folder);
+    Click(IDC_BUTTON_CLEAN);
+}
+
+std::vector<SweepDlgDriver::Row> SweepDlgDriver::Rows() const
+{
+    const HWND hList = Item(IDC_LIST_LOG);
+    const int count = static_cast<int>(::SendMessageA(hList, LVM_GETITEMCOUNT, 0, 0));
+    std::vector<Row> rows;
+    for (int i = 0; i < count; ++i) {
+        std::string cells[2];
+        for (int column = 0; column < 2; ++column) {
+            char buffer[1024] = {};
+            LVITEMA item = {};
+            item.iSubItem = column;
+            item.pszText = buffer;
+            item.cchTextMax = sizeof buffer;
+            ::SendMessageA(hList, LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(&item));
+            cells[column] = buffer;
+        }
+        rows.emplace_back(cells[0], cells[1]);
+    }
+    return rows;
+}
+
+HGLOBAL SweepDlgDriver::DropFiles(const std::vector<std::string>& paths)
+{
+    // DROPFILES header, then the ANSI paths, each NUL-terminated, and a closing NUL.
+    size_t size = sizeof(DROPFILES) + 1;
+    for (const std::string& path : paths) size += path.size() + 1;
+    const HGLOBAL hDrop = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+    auto* header = static_cast<DROPFILES*>(::GlobalLock(hDrop));
+    header->pFiles = sizeof(DROPFILES);
+    header->fWide = FALSE;
+    char* text = reinterpret_cast<char*>(header + 1);
+    for (const std::string& path : paths) {
+        std::memcpy(text, path.c_str(), path.size() + 1);
+        text += path.size() + 1;
+    }
+    ::GlobalUnlock(hDrop);
+    ::SendMessageA(m_hDlg, WM_DROPFILES, reinterpret_cast<WPARAM>(hDrop), 0);
+    return hDrop;
+}
+
+ActivationWatch::ActivationWatch(std::function<void(HWND)> onShown)
+    : m_onShown(std::move(onShown)),
+      m_hook(::SetWindowsHookExA(WH_CBT, Hook, NULL, ::GetCurrentThreadId()))
+{
+    g_watch = this;
+}
+
+ActivationWatch::~ActivationWatch()
+{
+    ::UnhookWindowsHookEx(m_hook);
+    g_watch = nullptr;
+}
+
+LRESULT CALLBACK ActivationWatch::Hook(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_ACTIVATE && g_watch != nullptr) {
+        const HWND hWnd = reinterpret_cast<HWND>(wParam);
+        if (g_dialog == nullptr || hWnd != g_dialog->m_hWnd) {
+            ++g_watch->m_count;
+            g_watch->m_onShown(hWnd);
+        }
+    }
+    return ::CallNextHookEx(NULL, code, wParam, lParam);
+}
+
+std::string WindowText(HWND hWnd)
+{
+    char buffer[1024] = {};
+    ::GetWindowTextA(hWnd, buffer, sizeof buffer);
+    return buffer;
+}
