@@ -1,0 +1,193 @@
+// The whole clean command in the real main dialog, driven in-process as a user would:
+// folder and keyword typed, "删除文件" and "删除目录" ticked, "现在清理" clicked. Timed from
+// the click to the completion text.
+//   bench_dialog ROOT KEYWORD visible      the dialog on screen, as the user has it
+//   bench_dialog ROOT KEYWORD hidden       the same run with the dialog hidden
+//   bench_dialog ROOT KEYWORD count        visible, not timed: how often each window gets each
+//                                          message and the time until it returns (the hooks
+//                                          slow the run; compare shares, not totals)
+//   bench_dialog ROOT KEYWORD hidden-count the same for the hidden dialog
+// A fifth argument, IMAGE.bmp, saves what the window shows after the run, to compare the end
+// of a run between two builds.
+#include "bench/Measure.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "res/resource.h"
+#include "tests/dialog/SweepDlgDriver.h"
+
+namespace {
+
+// Sent messages per (window, message) while the hooks are in: how many, and the time from
+// the call to its return (inclusive of what the handler itself sends).
+struct MessageCost {
+    long long count = 0;
+    double seconds = 0;
+};
+std::map<std::pair<std::string, UINT>, MessageCost> g_messages;
+std::vector<std::pair<std::pair<std::string, UINT>, Stopwatch>> g_inFlight;
+
+std::string WindowName(HWND hWnd)
+{
+    char className[64] = {};
+    GetClassNameA(hWnd, className, sizeof className);
+    return std::string(className) + "#" + std::to_string(GetDlgCtrlID(hWnd));
+}
+
+LRESULT CALLBACK MessageSent(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HC_ACTION) {
+        const CWPSTRUCT* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        g_inFlight.push_back({{WindowName(sent->hwnd), sent->message}, Stopwatch()});
+    }
+    return CallNextHookEx(NULL, code, wParam, lParam);
+}
+
+LRESULT CALLBACK MessageReturned(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HC_ACTION && !g_inFlight.empty()) {
+        MessageCost& cost = g_messages[g_inFlight.back().first];
+        ++cost.count;
+        cost.seconds += g_inFlight.back().second.Seconds();
+        g_inFlight.pop_back();
+    }
+    return CallNextHookEx(NULL, code, wParam, lParam);
+}
+
+void PrintMessageCosts()
+{
+    std::vector<std::pair<double, std::pair<std::string, UINT>>> sorted;
+    for (const auto& counted : g_messages)
+        sorted.push_back({counted.second.seconds, counted.first});
+    std::sort(sorted.rbegin(), sorted.rend());
+    for (const auto& counted : sorted)
+        std::printf("MESSAGES window=%s message=0x%04X count=%lld seconds=%.4f\n",
+                    counted.second.first.c_str(), counted.second.second,
+                    g_messages[counted.second].count, counted.first);
+}
+
+// Writes what the window shows now as a 24-bit BMP, to compare the end of a run between builds.
+bool SaveWindowImage(HWND hWnd, const char* path)
+{
+    RECT rect;
+    GetWindowRect(hWnd, &rect);
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC screen = GetDC(NULL);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP image = CreateDIBSection(memory, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS,
+                                     &bits, NULL, 0);
+    HGDIOBJ old = SelectObject(memory, image);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    SelectObject(memory, old);
+    const DWORD size = ((width * 3 + 3) & ~3) * height;
+    BITMAPFILEHEADER file = {0x4D42, DWORD(sizeof file + sizeof info + size), 0, 0,
+                             DWORD(sizeof file + sizeof info)};
+    FILE* out = std::fopen(path, "wb");
+    bool written = out != nullptr && std::fwrite(&file, sizeof file, 1, out) == 1 &&
+                   std::fwrite(&info, sizeof info, 1, out) == 1 &&
+                   std::fwrite(bits, size, 1, out) == 1;
+    if (out != nullptr) std::fclose(out);
+    DeleteObject(image);
+    DeleteDC(memory);
+    ReleaseDC(NULL, screen);
+    return written;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string how = argc >= 4 ? argv[3] : "";
+    if (argc < 4 || argc > 5 ||
+        (how != "visible" && how != "hidden" && how != "count" && how != "hidden-count")) {
+        std::fprintf(
+            stderr,
+            "usage: bench_dialog ROOT KEYWORD visible|hidden|count|hidden-count [IMAGE.bmp]\n");
+        return 2;
+    }
+    const std::string root = argv[1], keyword = argv[2];
+    const bool hidden = how == "hidden" || how == "hidden-count";
+    const bool counting = how == "count" || how == "hidden-count";
+    const char* imagePath = argc == 5 ? argv[4] : nullptr;
+    bool imageSaved = true;
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&classes);
+
+    SIZE_T baseline = 0;
+    double seconds = 0, cpu = 0, repaint = 0;
+    long long rows = 0;
+    std::string status;
+    SweepDlgDriver::Run([&](SweepDlgDriver& dialog) {
+        dialog.SetCheck(IDC_CHECK_DELETE_FILES, true);
+        dialog.SetCheck(IDC_CHECK_DELETE_FOLDERS, true);
+        dialog.SetText(IDC_COMBO_KEYWORD, keyword);
+        dialog.SetText(IDC_EDIT_PATH, root);
+        if (hidden) ShowWindow(dialog.Window(), SW_HIDE);
+        UpdateWindow(dialog.Window());
+        HHOOK sentHook = NULL, returnedHook = NULL;
+        if (counting) {
+            sentHook = SetWindowsHookExA(WH_CALLWNDPROC, MessageSent, NULL, GetCurrentThreadId());
+            returnedHook =
+                SetWindowsHookExA(WH_CALLWNDPROCRET, MessageReturned, NULL, GetCurrentThreadId());
+        }
+        baseline = WorkingSetKb();
+
+        Stopwatch clock;
+        dialog.Click(IDC_BUTTON_CLEAN);
+        seconds = clock.Seconds();
+        cpu = clock.CpuSeconds();
+
+        // What the user sees next: the log and the status line painted with the new rows.
+        clock.Restart();
+        UpdateWindow(dialog.Window());
+        repaint = clock.Seconds();
+        if (sentHook != NULL) {
+            UnhookWindowsHookEx(sentHook);
+            UnhookWindowsHookEx(returnedHook);
+        }
+
+        if (imagePath != nullptr) imageSaved = SaveWindowImage(dialog.Window(), imagePath);
+        status = dialog.Text(IDC_STATIC_STATUS);
+        rows = SendMessageA(dialog.Item(IDC_LIST_LOG), LVM_GETITEMCOUNT, 0, 0);
+        EndDialog(dialog.Window(), 0);
+    });
+
+    const std::string expected = "清除[" + root + "]完毕!";
+    if (status != expected) {
+        std::fprintf(stderr, "the run did not complete: status line \"%s\"\n", status.c_str());
+        return 1;
+    }
+    if (!imageSaved) {
+        std::fprintf(stderr, "cannot write %s\n", imagePath);
+        return 1;
+    }
+    if (!imageSaved) {
+        std::fprintf(stderr, "cannot write %s\n", imagePath);
+        return 1;
+    }
+    if (counting) {
+        std::printf("RESULT mode=dialog_%s seconds=%.4f rows=%lld\n", how.c_str(), seconds, rows);
+        PrintMessageCosts();
+        return 0;
+    }
+    PrintResult(hidden ? "dialog_hidden" : "dialog_visible",
+                SecondsField("seconds", seconds) + " " + SecondsField("cpu", cpu) + " " +
+                    SecondsField("repaint", repaint) + " " + CountField("rows", rows),
+                baseline);
+    return 0;
+}
