@@ -72,8 +72,8 @@ void CButtonCl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     if (ChooseFramePens(m_bHover, m_bFocused) != FramePens::None) DrawHighlightFrame(pDC, &rect);
 
     // A button that was never given a font (WM_GETFONT answers NULL) writes in the DC's own.
-    CFont* pFont = CFont::FromHandle(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
-    CFont* pOldFont = pFont != nullptr ? pDC->SelectObject(pFont) : nullptr;
+    CFont* pOldFont =
+        pDC->SelectObject(CFont::FromHandle(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT))));
     SIZE extent;
     GetTextExtentPoint32A(pDC->m_hDC, caption, lstrlenA(caption), &extent);
     const POINT origin = CaptionOrigin(rect, extent, itemState);
@@ -84,7 +84,7 @@ void CButtonCl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     DrawStateA(pDC->m_hDC, nullptr, nullptr, reinterpret_cast<LPARAM>(caption), 0, origin.x,
                origin.y, extent.cx, extent.cy, flags);
 
-    if (pOldFont != nullptr) pDC->SelectObject(pOldFont);
+    pDC->SelectObject(pOldFont);
     pDC->SetBkMode(oldBkMode);
     pDC->RestoreDC(savedDC);
     penOutline.DeleteObject();

@@ -10,6 +10,12 @@ bool IsLiveDC(HDC hDC)
 {
     return ::GetObjectType(hDC) != 0;
 }
+
+// Selecting no object selects nothing and gives no object back.
+HGDIOBJ HandleOf(CGdiObject* pObject)
+{
+    return pObject != NULL ? pObject->GetSafeHandle() : NULL;
+}
 }  // namespace
 
 CDC* CDC::FromHandle(HDC hDC)
@@ -43,22 +49,22 @@ BOOL CDC::RestoreDC(int nSavedDC)
 
 CPen* CDC::SelectObject(CPen* pPen)
 {
-    return CPen::FromHandle(static_cast<HPEN>(::SelectObject(m_hDC, pPen->GetSafeHandle())));
+    return CPen::FromHandle(static_cast<HPEN>(::SelectObject(m_hDC, HandleOf(pPen))));
 }
 
 CBrush* CDC::SelectObject(CBrush* pBrush)
 {
-    return CBrush::FromHandle(static_cast<HBRUSH>(::SelectObject(m_hDC, pBrush->GetSafeHandle())));
+    return CBrush::FromHandle(static_cast<HBRUSH>(::SelectObject(m_hDC, HandleOf(pBrush))));
 }
 
 CFont* CDC::SelectObject(CFont* pFont)
 {
-    return CFont::FromHandle(static_cast<HFONT>(::SelectObject(m_hDC, pFont->GetSafeHandle())));
+    return CFont::FromHandle(static_cast<HFONT>(::SelectObject(m_hDC, HandleOf(pFont))));
 }
 
 CGdiObject* CDC::SelectObject(CGdiObject* pObject)
 {
-    return CGdiObject::FromHandle(::SelectObject(m_hDC, pObject->GetSafeHandle()));
+    return CGdiObject::FromHandle(::SelectObject(m_hDC, HandleOf(pObject)));
 }
 
 CGdiObject* CDC::SelectStockObject(int nIndex)
