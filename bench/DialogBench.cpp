@@ -14,6 +14,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstring>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -24,6 +25,12 @@
 #include "tests/dialog/SweepDlgDriver.h"
 
 namespace {
+
+// The harness passes ASCII paths and keywords.
+std::wstring Widen(const char* text)
+{
+    return std::wstring(text, text + std::strlen(text));
+}
 
 // Sent messages per (window, message) while the hooks are in: how many, and the time from
 // the call to its return (inclusive of what the handler itself sends).
@@ -120,7 +127,7 @@ int main(int argc, char** argv)
             "usage: bench_dialog ROOT KEYWORD visible|hidden|count|hidden-count [IMAGE.bmp]\n");
         return 2;
     }
-    const std::string root = argv[1], keyword = argv[2];
+    const std::wstring root = Widen(argv[1]), keyword = Widen(argv[2]);
     const bool hidden = how == "hidden" || how == "hidden-count";
     const bool counting = how == "count" || how == "hidden-count";
     const char* imagePath = argc == 5 ? argv[4] : nullptr;
@@ -131,7 +138,7 @@ int main(int argc, char** argv)
     SIZE_T baseline = 0;
     double seconds = 0, cpu = 0, repaint = 0;
     long long rows = 0;
-    std::string status;
+    std::wstring status;
     SweepDlgDriver::Run([&](SweepDlgDriver& dialog) {
         dialog.SetCheck(IDC_CHECK_DELETE_FILES, true);
         dialog.SetCheck(IDC_CHECK_DELETE_FOLDERS, true);
@@ -167,9 +174,9 @@ int main(int argc, char** argv)
         EndDialog(dialog.Window(), 0);
     });
 
-    const std::string expected = "清除[" + root + "]完毕!";
+    const std::wstring expected = L"清除[" + root + L"]完毕!";
     if (status != expected) {
-        std::fprintf(stderr, "the run did not complete: status line \"%s\"\n", status.c_str());
+        std::fprintf(stderr, "the run did not complete: status line \"%ls\"\n", status.c_str());
         return 1;
     }
     if (!imageSaved) {

@@ -8,15 +8,16 @@
 #include <string>
 
 #include "engine/EmptyFolder.h"
+#include "engine/LongPath.h"
 #include "engine/TreeWalk.h"
 
-int main(int argc, char** argv)
+int wmain(int argc, wchar_t** argv)
 {
     if (argc != 3) {
         std::fprintf(stderr, "usage: bench_engine ROOT KEYWORD\n");
         return 2;
     }
-    const std::string root = argv[1], keyword = argv[2];
+    const WString root = ToLongPath(GetAbsolutePath(argv[1])), keyword = argv[2];
     SIZE_T baseline = WorkingSetKb();
     long long failures = 0;
 
@@ -28,7 +29,7 @@ int main(int argc, char** argv)
     const long long files = paths.size();
 
     phase.Restart();
-    for (const PathEntry& entry : paths) failures += DeleteFileA(entry.path.c_str()) != 1;
+    for (const PathEntry& entry : paths) failures += DeleteFileW(entry.path.c_str()) != 1;
     double fileDelete = phase.Seconds();
     paths.clear();
 
@@ -39,8 +40,8 @@ int main(int argc, char** argv)
 
     phase.Restart();
     for (const PathEntry& entry : paths) {
-        EmptyFolder(std::string(entry.path));
-        failures += RemoveDirectoryA(entry.path.c_str()) != 1;
+        EmptyFolder(entry.path);
+        failures += RemoveDirectoryW(entry.path.c_str()) != 1;
     }
     double folderDelete = phase.Seconds();
     double seconds = total.Seconds(), cpu = total.CpuSeconds();

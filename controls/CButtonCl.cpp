@@ -54,8 +54,8 @@ void CButtonCl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     CopyRect(&rect, &lpDrawItemStruct->rcItem);
     const int savedDC = pDC->SaveDC();
 
-    char caption[260] = {0};
-    GetWindowText(caption, sizeof(caption));
+    WCHAR caption[260] = {0};
+    GetWindowText(caption, 260);
 
     // The outline's inside keeps whatever brush the DC holds; the gradient covers it.
     CPen penOutline;
@@ -75,13 +75,13 @@ void CButtonCl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     CFont* pOldFont =
         pDC->SelectObject(CFont::FromHandle(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT))));
     SIZE extent;
-    GetTextExtentPoint32A(pDC->m_hDC, caption, lstrlenA(caption), &extent);
+    GetTextExtentPoint32W(pDC->m_hDC, caption, lstrlenW(caption), &extent);
     const POINT origin = CaptionOrigin(rect, extent, itemState);
     const int oldBkMode = pDC->SetBkMode(TRANSPARENT);
     // A length of 0 lets DrawState measure the text; '&' marks a mnemonic and is not drawn.
     const UINT flags =
         (itemState & ODS_DISABLED) != 0 ? DST_PREFIXTEXT | DSS_DISABLED : DST_PREFIXTEXT;
-    DrawStateA(pDC->m_hDC, nullptr, nullptr, reinterpret_cast<LPARAM>(caption), 0, origin.x,
+    DrawStateW(pDC->m_hDC, nullptr, nullptr, reinterpret_cast<LPARAM>(caption), 0, origin.x,
                origin.y, extent.cx, extent.cy, flags);
 
     pDC->SelectObject(pOldFont);

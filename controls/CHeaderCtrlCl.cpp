@@ -71,7 +71,7 @@ void CHeaderCtrlCl::PaintHeading(CDC* pDC, int nItem, CRect rcItem)
     CFont font;
     font.CreateFont(m_nFontHeight, m_nFontWidth, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE,
                     ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                    DEFAULT_PITCH | FF_DONTCARE, "宋体");
+                    DEFAULT_PITCH | FF_DONTCARE, L"宋体");
     CFont* pOldFont = pDC->SelectObject(&font);
 
     const UINT nAlign = ColumnAlignment(m_strAlignCodes, nItem);

@@ -10,7 +10,7 @@
 
 namespace {
 
-// LVM_GETITEMA copies at most 255 bytes of a cell's text and a NUL.
+// A cell is drawn from at most 255 characters of its text and a NUL.
 const int kCellTextSize = 256;
 
 // Column 0's fill reaches 2 pixels further left than its label, under the item's margin.
@@ -36,7 +36,7 @@ CListCtrlCl::CListCtrlCl()
 
 CListCtrlCl::~CListCtrlCl() = default;
 
-BOOL CListCtrlCl::AddColumn(int /*nCol*/, LPCSTR lpszColumnHeading, int nFormat, int nWidth)
+BOOL CListCtrlCl::AddColumn(int /*nCol*/, LPCTSTR lpszColumnHeading, int nFormat, int nWidth)
 {
     m_header.m_astrTitles.SetAtGrow(m_header.m_astrTitles.GetSize(), lpszColumnHeading);
     m_header.m_strAlignCodes += AlignmentCodeForFormat(nFormat);
@@ -45,7 +45,7 @@ BOOL CListCtrlCl::AddColumn(int /*nCol*/, LPCSTR lpszColumnHeading, int nFormat,
     return nInserted != -1;
 }
 
-BOOL CListCtrlCl::AddRow(LPCSTR lpszFirst, ...)
+BOOL CListCtrlCl::AddRow(LPCTSTR lpszFirst, ...)
 {
     auto row = std::make_unique<RowData>();
     if (m_nColumnCount > 0) row->AddText(lpszFirst);
@@ -57,7 +57,7 @@ BOOL CListCtrlCl::AddRow(LPCSTR lpszFirst, ...)
     va_list args;
     va_start(args, lpszFirst);
     for (int nColumn = 1; nColumn < m_nColumnCount; ++nColumn) {
-        LPCSTR lpszText = va_arg(args, LPCSTR);
+        LPCTSTR lpszText = va_arg(args, LPCTSTR);
         SetItem(nRow, nColumn, LVIF_TEXT, lpszText, 0, 0, 0, 0);
         row->AddText(lpszText);
     }
@@ -98,8 +98,8 @@ int CALLBACK CListCtrlCl::CompareRows(LPARAM lParam1, LPARAM lParam2, LPARAM lPa
     // A row that was not added through AddRow carries no texts; it sorts as empty texts.
     const RowData* pFirst = reinterpret_cast<const RowData*>(lParam1);
     const RowData* pSecond = reinterpret_cast<const RowData*>(lParam2);
-    LPCSTR lpszFirst = pFirst != nullptr ? pFirst->GetText(pList->m_nSortColumn) : "";
-    LPCSTR lpszSecond = pSecond != nullptr ? pSecond->GetText(pList->m_nSortColumn) : "";
+    LPCTSTR lpszFirst = pFirst != nullptr ? pFirst->GetText(pList->m_nSortColumn) : L"";
+    LPCTSTR lpszSecond = pSecond != nullptr ? pSecond->GetText(pList->m_nSortColumn) : L"";
     return CompareRowTexts(lpszFirst, lpszSecond, pList->m_bAscending);
 }
 
@@ -118,10 +118,10 @@ void CListCtrlCl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     CDC* pDC = CDC::FromHandle(lpDrawItemStruct->hDC);
     const int nRow = static_cast<int>(lpDrawItemStruct->itemID);
     const BOOL bSelected = (lpDrawItemStruct->itemState & ODS_SELECTED) != 0;
-    LVCOLUMNA column = {};
+    LVCOLUMNW column = {};
     column.mask = LVCF_FMT | LVCF_WIDTH;
     for (int nColumn = 0;
-         SendMessage(LVM_GETCOLUMNA, nColumn, reinterpret_cast<LPARAM>(&column)) != 0; ++nColumn)
+         SendMessage(LVM_GETCOLUMNW, nColumn, reinterpret_cast<LPARAM>(&column)) != 0; ++nColumn)
         DrawCell(pDC, nRow, nColumn, bSelected);
 }
 
@@ -131,14 +131,14 @@ void CListCtrlCl::DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected)
     CRect rcLabel;
     if (!GetSubItemRect(nRow, nColumn, LVIR_LABEL, rcLabel)) return;
 
-    char szText[kCellTextSize] = "";
-    LVITEMA item = {};
+    WCHAR szText[kCellTextSize] = L"";
+    LVITEMW item = {};
     item.mask = LVIF_TEXT | LVIF_PARAM;
     item.iItem = nRow;
     item.iSubItem = nColumn;
     item.pszText = szText;
     item.cchTextMax = kCellTextSize;
-    SendMessage(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    SendMessage(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
 
     CRect rcFill = rcLabel;
     if (nColumn == 0) rcFill.left -= kFirstColumnFillOverhang;
@@ -157,9 +157,9 @@ void CListCtrlCl::DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected)
     CFont font;
     font.CreateFont(m_nFontHeight, m_nFontWidth, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE,
                     ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                    DEFAULT_PITCH | FF_DONTCARE, "宋体");
+                    DEFAULT_PITCH | FF_DONTCARE, L"宋体");
     pDC->SelectObject(&font);
-    ::DrawTextA(pDC->GetSafeHdc(), szText, lstrlenA(szText), &rcLabel, nAlign);
+    ::DrawTextW(pDC->GetSafeHdc(), szText, lstrlenW(szText), &rcLabel, nAlign);
     // The cell font is deleted with `font`; it must not stay selected.
     pDC->SelectStockObject(SYSTEM_FONT);
 }

@@ -17,10 +17,10 @@ public:
 
     // Appends a column; nCol is not used. The title and alignment code are kept even when
     // the list view refuses the column.
-    BOOL AddColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat, int nWidth);
+    BOOL AddColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat, int nWidth);
     // Appends a row: one text per column, the first for column 0; texts beyond the
     // column count are not read.
-    BOOL AddRow(LPCSTR lpszFirst, ...);
+    BOOL AddRow(LPCTSTR lpszFirst, ...);
     // Colour of every cell's text from the next drawing on.
     BOOL SetRowTextColor(COLORREF crText);
 

@@ -13,15 +13,15 @@ int Darken(int component, int step, int row)
 
 }  // namespace
 
-char AlignmentCodeForFormat(int format)
+TCHAR AlignmentCodeForFormat(int format)
 {
     switch (format) {
     case LVCFMT_LEFT:
-        return '0';
+        return _T('0');
     case LVCFMT_RIGHT:
-        return '2';
+        return _T('2');
     default:
-        return '1';
+        return _T('1');
     }
 }
 
@@ -29,9 +29,9 @@ UINT ColumnAlignment(const CString& codes, int column)
 {
     if (column < 0 || column >= codes.GetLength()) return DT_CENTER;
     switch (codes[column]) {
-    case '0':
+    case _T('0'):
         return DT_LEFT;
-    case '2':
+    case _T('2'):
         return DT_RIGHT;
     default:
         return DT_CENTER;

@@ -8,7 +8,7 @@
 
 // The alignment code kept for a column added with a list view column format:
 // '0' left, '1' centred, '2' right.
-char AlignmentCodeForFormat(int format);
+TCHAR AlignmentCodeForFormat(int format);
 
 // The DrawText alignment flag of column `column`; centred for an unknown or missing code.
 UINT ColumnAlignment(const CString& codes, int column);

@@ -2,15 +2,14 @@
 
 #include "framework/CString.h"
 
-#include <mbstring.h>
-
 #include <cstdlib>
+#include <string>
 
 namespace {
 
-bool IsDigitByte(char ch)
+bool IsDigit(TCHAR ch)
 {
-    return _ismbcdigit(static_cast<unsigned char>(ch)) != 0;
+    return ch >= _T('0') && ch <= _T('9');
 }
 
 int Sign(int difference)
@@ -18,44 +17,53 @@ int Sign(int difference)
     return difference < 0 ? -1 : (difference > 0 ? 1 : 0);
 }
 
+// The text as the runtime's number conversions read it: anything beyond ASCII ends a
+// number there, as it would in the text itself.
+std::string AsciiPrefix(LPCTSTR text)
+{
+    std::string ascii;
+    for (LPCTSTR p = text; *p && *p < 0x80; ++p) ascii += static_cast<char>(*p);
+    return ascii;
+}
+
 int DatePart(const CString& text, int first, int count)
 {
-    return atoi(text.Mid(first, count));
+    return atoi(AsciiPrefix(text.Mid(first, count)).c_str());
 }
 
 }  // namespace
 
-BOOL IsNumberText(LPCSTR text)
+BOOL IsNumberText(LPCTSTR text)
 {
     int stops = 0;
-    for (LPCSTR p = text; *p; ++p) {
-        if (*p == '.') {
+    for (LPCTSTR p = text; *p; ++p) {
+        if (*p == _T('.')) {
             if (++stops > 1) return FALSE;
-        } else if (!IsDigitByte(*p)) {
+        } else if (!IsDigit(*p)) {
             return FALSE;
         }
     }
     return TRUE;
 }
 
-int CompareNumberTexts(LPCSTR a, LPCSTR b)
+int CompareNumberTexts(LPCTSTR a, LPCTSTR b)
 {
-    const double x = atof(a);
-    const double y = atof(b);
+    const double x = atof(AsciiPrefix(a).c_str());
+    const double y = atof(AsciiPrefix(b).c_str());
     return x < y ? -1 : (x > y ? 1 : 0);
 }
 
-BOOL IsDateText(LPCSTR text)
+BOOL IsDateText(LPCTSTR text)
 {
-    if (lstrlenA(text) != 10) return FALSE;
+    if (lstrlenW(text) != 10) return FALSE;
     for (int i = 0; i < 10; ++i) {
         const bool separator = (i == 2 || i == 5);
-        if (separator ? text[i] != '-' : !IsDigitByte(text[i])) return FALSE;
+        if (separator ? text[i] != _T('-') : !IsDigit(text[i])) return FALSE;
     }
     return TRUE;
 }
 
-int CompareDateTexts(LPCSTR a, LPCSTR b)
+int CompareDateTexts(LPCTSTR a, LPCTSTR b)
 {
     const CString first(a);
     const CString second(b);
@@ -69,11 +77,11 @@ int CompareDateTexts(LPCSTR a, LPCSTR b)
     return 0;
 }
 
-int CompareRowTexts(LPCSTR first, LPCSTR second, BOOL bAscending)
+int CompareRowTexts(LPCTSTR first, LPCTSTR second, BOOL bAscending)
 {
-    LPCSTR left = bAscending ? first : second;
-    LPCSTR right = bAscending ? second : first;
+    LPCTSTR left = bAscending ? first : second;
+    LPCTSTR right = bAscending ? second : first;
     if (IsNumberText(first)) return CompareNumberTexts(left, right);
     if (IsDateText(first)) return CompareDateTexts(left, right);
-    return lstrcmpA(left, right);
+    return lstrcmpW(left, right);
 }

@@ -1,14 +1,14 @@
 #include "controls/RowData.h"
 
-void RowData::AddText(LPCSTR text)
+void RowData::AddText(LPCTSTR text)
 {
-    std::unique_ptr<char[]> copy(new char[lstrlenA(text) + 1]);
-    lstrcpyA(copy.get(), text);
+    std::unique_ptr<TCHAR[]> copy(new TCHAR[lstrlenW(text) + 1]);
+    lstrcpyW(copy.get(), text);
     m_texts.push_back(std::move(copy));
 }
 
-LPCSTR RowData::GetText(int column) const
+LPCTSTR RowData::GetText(int column) const
 {
-    if (column < 0 || column >= GetCount()) return "";
+    if (column < 0 || column >= GetCount()) return _T("");
     return m_texts[static_cast<size_t>(column)].get();
 }

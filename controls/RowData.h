@@ -1,7 +1,7 @@
 #pragma once
 // The texts of one report-list row, copied when the row was added; sorting reads them.
 
-#include <windows.h>
+#include "framework/WideString.h"
 
 #include <memory>
 #include <vector>
@@ -9,11 +9,11 @@
 class RowData {
 public:
     // Keeps its own copy of `text`, NUL-terminated, as the next column's text.
-    void AddText(LPCSTR text);
+    void AddText(LPCTSTR text);
     // The copy for `column`; the empty text for a column the row has no text for.
-    LPCSTR GetText(int column) const;
+    LPCTSTR GetText(int column) const;
     int GetCount() const { return static_cast<int>(m_texts.size()); }
 
 private:
-    std::vector<std::unique_ptr<char[]>> m_texts;
+    std::vector<std::unique_ptr<TCHAR[]>> m_texts;
 };

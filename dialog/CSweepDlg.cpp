@@ -19,7 +19,7 @@ CSweepDlg::CSweepDlg(CWnd* pParent)
       // Ticked from construction on, so the first data exchange already shows the default.
       m_bDeleteFolders(1),
       m_bDeleteFiles(0),
-      m_hIcon(::LoadIconA(::GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDR_MAINFRAME)))
+      m_hIcon(::LoadIconW(::GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDR_MAINFRAME)))
 {
 }
 
@@ -142,12 +142,12 @@ void CSweepDlg::OnButtonBrowse()
 
 void CSweepDlg::OnDropFiles(HDROP hDropInfo)
 {
-    const UINT count = ::DragQueryFileA(hDropInfo, 0xFFFFFFFF, NULL, 0);
+    const UINT count = ::DragQueryFileW(hDropInfo, 0xFFFFFFFF, NULL, 0);
     m_editPath.EnableWindow(FALSE);
     for (UINT i = 0; i < count; ++i) {
         // Sized to the path: a path cut short would name another folder.
-        std::vector<char> path(::DragQueryFileA(hDropInfo, i, NULL, 0) + 1, '\0');
-        ::DragQueryFileA(hDropInfo, i, path.data(), static_cast<UINT>(path.size()));
+        std::vector<WCHAR> path(::DragQueryFileW(hDropInfo, i, NULL, 0) + 1, L'\0');
+        ::DragQueryFileW(hDropInfo, i, path.data(), static_cast<UINT>(path.size()));
         m_editPath.SetWindowText(path.data());
     }
     m_editPath.EnableWindow(TRUE);

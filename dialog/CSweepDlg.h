@@ -33,9 +33,15 @@ private:
     void InitLogList();
 
     // Clean command companions (CleanCommand.cpp).
+    // The walked folder's \\?\ form and the absolute form the log shows for it.
+    struct LogPaths {
+        WString walked;
+        WString shown;
+        WString Shown(const WString& path) const;
+    };
     void AddHeadingRow(const CString& heading);
-    bool DeleteFileList(const PathList& paths);
-    bool DeleteFolderList(const PathList& paths);
+    bool DeleteFileList(const PathList& list, const LogPaths& paths);
+    bool DeleteFolderList(const PathList& list, const LogPaths& paths);
     void AddBlankRow(CListCtrlCl& list);
 
     CListCtrlCl m_listLog;

@@ -2,10 +2,10 @@
 // What a path inside the tree names at this moment, asked of the file system just before
 // the engine descends into it or deletes it.
 
-#include <string>
+#include "framework/WideString.h"
 
 enum class EntryKind {
-    Missing,  // attributes unreadable: gone, too long, or a name the code page cannot hold
+    Missing,  // attributes unreadable: gone
     File,
     Folder,
     FileLink,    // carries the reparse-point mark
@@ -14,13 +14,13 @@ enum class EntryKind {
 };
 
 // Where the object behind path really lies, links resolved; empty when that cannot be told.
-std::wstring GetLocation(const std::string& path);
+WString GetLocation(const WString& path);
 
 // What path names, given the location of the folder that holds it. For a plain folder,
 // *location receives its own location, so that its entries can be told without resolving
 // it again.
-EntryKind GetEntryKind(const std::string& path, const std::wstring& folderLocation,
-                       std::wstring* location = nullptr);
+EntryKind GetEntryKind(const WString& path, const WString& folderLocation,
+                       WString* location = nullptr);
 
 // The same for a path on its own; its folder is resolved first.
-EntryKind GetEntryKind(const std::string& path, std::wstring* location = nullptr);
+EntryKind GetEntryKind(const WString& path, WString* location = nullptr);

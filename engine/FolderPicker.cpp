@@ -1,23 +1,23 @@
 #include "engine/FolderPicker.h"
 
-#include <windows.h>
-
 #include <shlobj.h>
+#include <shobjidl.h>
 
-std::string BrowseForFolder()
+WString BrowseForFolder()
 {
-    std::string result;
-    BROWSEINFOA settings = {};
+    WString result;
+    BROWSEINFOW settings = {};
     settings.hwndOwner = nullptr;
     settings.pidlRoot = nullptr;
     settings.pszDisplayName = nullptr;
-    settings.lpszTitle = "请选择需要进行清理的目录";
+    settings.lpszTitle = L"请选择需要进行清理的目录";
     settings.ulFlags = BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT | BIF_BROWSEFORCOMPUTER;
-    const LPITEMIDLIST chosen = SHBrowseForFolderA(&settings);
-
-    char buffer[MAX_PATH] = {};
+    const LPITEMIDLIST chosen = SHBrowseForFolderW(&settings);
     if (chosen) {
-        if (SHGetPathFromIDListA(chosen, buffer) == TRUE) result = buffer;
+        // Allocated at the path's own length: a fixed buffer would cut a long path short.
+        PWSTR path = nullptr;
+        if (SUCCEEDED(SHGetNameFromIDList(chosen, SIGDN_FILESYSPATH, &path)) && path) result = path;
+        CoTaskMemFree(path);
         CoTaskMemFree(chosen);
     }
     return result;

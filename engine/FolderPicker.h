@@ -1,8 +1,8 @@
 #pragma once
 // The shell's folder picker.
 
-#include <string>
+#include "framework/WideString.h"
 
-// The chosen folder's full path; empty when the user cancels or the choice has no
-// file-system path.
-std::string BrowseForFolder();
+// The chosen folder's full path, however long; empty when the user cancels or the choice
+// has no file-system path.
+WString BrowseForFolder();

@@ -1,82 +1,72 @@
 #include "engine/KeywordRules.h"
 
-#include <windows.h>
-
-#include <cstring>
-#include <vector>
-
 namespace {
 
-bool IsIllegalNameChar(char c)
+bool IsIllegalNameChar(WCHAR c)
 {
-    return c != '\0' && std::strchr("\\/:*?\"<>|", c) != nullptr;
+    return WString(_T("\\/:*?\"<>|")).find(c) != WString::npos;
 }
 
-// boundary[i] is true when a character starts at offset i; the end counts as a boundary.
-std::vector<bool> CharacterBoundaries(const std::string& text)
+bool IsHighSurrogate(WCHAR c)
 {
-    std::vector<bool> boundary(text.size() + 1, false);
-    const char* begin = text.c_str();
-    for (const char* p = begin;; p = CharNextA(p)) {
-        boundary[static_cast<size_t>(p - begin)] = true;
-        if (*p == '\0') break;
-    }
-    return boundary;
+    return c >= 0xD800 && c <= 0xDBFF;
 }
 
-// A later occurrence may still be aligned when an earlier one starts inside a character.
-bool ContainsAligned(const std::string& text, const std::string& keyword)
+bool IsLowSurrogate(WCHAR c)
 {
-    size_t at = text.find(keyword);
-    if (at == std::string::npos) return false;
-    const std::vector<bool> boundary = CharacterBoundaries(text);
-    for (; at != std::string::npos; at = text.find(keyword, at + 1))
-        if (boundary[at] && boundary[at + keyword.size()]) return true;
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+// True when a character starts at offset `at` (the end counts): not between the two halves
+// of a surrogate pair.
+bool IsBoundary(const WString& text, size_t at)
+{
+    return at == 0 || at >= text.size() || !IsLowSurrogate(text[at]) ||
+           !IsHighSurrogate(text[at - 1]);
+}
+
+// A later occurrence may still be aligned when an earlier one splits a pair.
+bool ContainsAligned(const WString& text, const WString& keyword)
+{
+    for (size_t at = text.find(keyword); at != WString::npos; at = text.find(keyword, at + 1))
+        if (IsBoundary(text, at) && IsBoundary(text, at + keyword.size())) return true;
     return false;
 }
 
-bool Matches(const std::string& name, const std::string& keyword, int exactMatch)
+bool Matches(const WString& name, const WString& keyword, int exactMatch)
 {
     return exactMatch == 1 ? name == keyword : ContainsAligned(name, keyword);
 }
 
-std::string UpperCopy(std::string text)
+// The system's upper-case table applied unit by unit, as the file system compares names.
+WString UpperCopy(const WString& text)
 {
-    CharUpperA(&text[0]);
-    return text;
-}
-
-std::string LowerCopy(std::string text)
-{
-    CharLowerA(&text[0]);
-    return text;
+    if (text.empty()) return text;
+    WString upper(text.size(), 0);
+    const int length = static_cast<int>(text.size());
+    LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, text.c_str(), length, &upper[0], length);
+    return upper;
 }
 
 }  // namespace
 
-bool HasIllegalChars(const char* text)
+bool HasIllegalChars(LPCWSTR text)
 {
     if (!text) return false;
-    // Stepping by characters skips second bytes; the nine are all single-byte characters.
-    for (const char* p = text; *p; p = CharNextA(p))
+    for (LPCWSTR p = text; *p; ++p)
         if (IsIllegalNameChar(*p)) return true;
     return false;
 }
 
-std::string GetNameFromPath(const std::string& path)
+WString GetNameFromPath(const WString& path)
 {
-    const char* begin = path.c_str();
-    const char* name = begin;
-    for (const char* p = begin; *p; p = CharNextA(p))
-        if (*p == '\\') name = p + 1;
-    return std::string(name);
+    const size_t separator = path.rfind(_T('\\'));
+    return separator == WString::npos ? path : path.substr(separator + 1);
 }
 
-bool NameMatchesKeyword(const std::string& name, const std::string& keyword, int exactMatch,
-                        int matchCase)
+bool NameMatchesKeyword(const WString& name, const WString& keyword, int exactMatch, int matchCase)
 {
     if (keyword.empty()) return false;
     if (matchCase == 1) return Matches(name, keyword, exactMatch);
-    return Matches(UpperCopy(name), UpperCopy(keyword), exactMatch) ||
-           Matches(LowerCopy(name), LowerCopy(keyword), exactMatch);
+    return Matches(UpperCopy(name), UpperCopy(keyword), exactMatch);
 }

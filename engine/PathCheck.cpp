@@ -1,8 +1,6 @@
 #include "engine/PathCheck.h"
 
-#include <windows.h>
-
-bool IsFolderPath(const char* path)
+bool IsFolderPath(LPCWSTR path)
 {
-    return GetFileAttributesA(path) == FILE_ATTRIBUTE_DIRECTORY;
+    return GetFileAttributesW(path) == FILE_ATTRIBUTE_DIRECTORY;
 }

@@ -1,12 +1,13 @@
 #pragma once
 // The objects a walk collected, in the order the walk met them.
 
-#include <string>
+#include "framework/WideString.h"
+
 #include <vector>
 
 struct PathEntry {
-    std::string path;  // full path as the enumeration reports it
-    int isFile;        // 1 from the file walk, 0 from the folder walk
+    WString path;  // full path, in the \\?\ form the walk was given
+    int isFile;    // 1 from the file walk, 0 from the folder walk
 };
 
 typedef std::vector<PathEntry> PathList;

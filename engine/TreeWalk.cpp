@@ -8,14 +8,14 @@ namespace {
 
 // Each folder is resolved once, when it is checked before the descent; its location then
 // serves to check its own entries.
-void CollectFiles(const std::string& folder, const std::wstring& location,
-                  const std::string& keyword, PathList& list, int exactMatch, int matchCase)
+void CollectFiles(const WString& folder, const WString& location, const WString& keyword,
+                  PathList& list, int exactMatch, int matchCase)
 {
     ForEachEntry(folder, [&](const CFileFind& finder) {
-        if (!IsNameable(finder)) return;
-        const std::string path(finder.GetFilePath());
+        if (finder.IsDots()) return;
+        const WString path = finder.GetFilePath().Text();
         if (finder.MatchesMask(FILE_ATTRIBUTE_DIRECTORY)) {
-            std::wstring inner;
+            WString inner;
             if (GetEntryKind(path, location, &inner) == EntryKind::Folder)
                 CollectFiles(path, inner, keyword, list, exactMatch, matchCase);
         } else if (NameMatchesKeyword(GetNameFromPath(path), keyword, exactMatch, matchCase)) {
@@ -25,13 +25,13 @@ void CollectFiles(const std::string& folder, const std::wstring& location,
     });
 }
 
-void CollectFolders(const std::string& folder, const std::wstring& location,
-                    const std::string& keyword, PathList& list, int exactMatch, int matchCase)
+void CollectFolders(const WString& folder, const WString& location, const WString& keyword,
+                    PathList& list, int exactMatch, int matchCase)
 {
     ForEachEntry(folder, [&](const CFileFind& finder) {
-        if (!IsNameable(finder) || !finder.MatchesMask(FILE_ATTRIBUTE_DIRECTORY)) return;
-        const std::string path(finder.GetFilePath());
-        std::wstring inner;
+        if (finder.IsDots() || !finder.MatchesMask(FILE_ATTRIBUTE_DIRECTORY)) return;
+        const WString path = finder.GetFilePath().Text();
+        WString inner;
         const EntryKind kind = GetEntryKind(path, location, &inner);
         if (kind != EntryKind::Folder && kind != EntryKind::FolderLink) return;
         if (NameMatchesKeyword(GetNameFromPath(path), keyword, exactMatch, matchCase))
@@ -43,13 +43,13 @@ void CollectFolders(const std::string& folder, const std::wstring& location,
 
 }  // namespace
 
-void FindMatchingFiles(const std::string& folder, const std::string& keyword, PathList& list,
+void FindMatchingFiles(const WString& folder, const WString& keyword, PathList& list,
                        int exactMatch, int matchCase)
 {
     CollectFiles(folder, GetLocation(folder), keyword, list, exactMatch, matchCase);
 }
 
-void FindMatchingFolders(const std::string& folder, const std::string& keyword, PathList& list,
+void FindMatchingFolders(const WString& folder, const WString& keyword, PathList& list,
                          int exactMatch, int matchCase)
 {
     CollectFolders(folder, GetLocation(folder), keyword, list, exactMatch, matchCase);

@@ -1,28 +1,17 @@
 #include "framework/CFileFind.h"
 
-#include <string>
-
 namespace {
 
 // The full path of the pattern, however long; empty when the platform cannot make one.
-std::string FullPathOf(LPCSTR pattern)
+WString FullPathOf(LPCWSTR pattern)
 {
-    const DWORD size = GetFullPathNameA(pattern, 0, nullptr, nullptr);
-    if (size == 0) return std::string();
-    std::string full(size, '\0');
-    const DWORD length = GetFullPathNameA(pattern, size, &full[0], nullptr);
-    if (length == 0 || length >= size) return std::string();
+    const DWORD size = GetFullPathNameW(pattern, 0, nullptr, nullptr);
+    if (size == 0) return WString();
+    WString full(size, L'\0');
+    const DWORD length = GetFullPathNameW(pattern, size, &full[0], nullptr);
+    if (length == 0 || length >= size) return WString();
     full.resize(length);
     return full;
-}
-
-// Offset of the last backslash that is a character of its own, or npos.
-std::string::size_type LastSeparator(const std::string& path)
-{
-    std::string::size_type last = std::string::npos;
-    for (const char* p = path.c_str(); *p; p = CharNextA(p))
-        if (*p == '\\') last = static_cast<std::string::size_type>(p - path.c_str());
-    return last;
 }
 
 }  // namespace
@@ -31,11 +20,11 @@ BOOL CFileFind::FindFile(LPCTSTR pattern, DWORD)
 {
     Close();
     if (!pattern) return FALSE;
-    const std::string full = FullPathOf(pattern);
-    const std::string::size_type separator = LastSeparator(full);
-    if (separator == std::string::npos) return FALSE;
+    const WString full = FullPathOf(pattern);
+    const WString::size_type separator = full.rfind(L'\\');
+    if (separator == WString::npos) return FALSE;
 
-    m_handle = FindFirstFileA(pattern, &m_next);
+    m_handle = FindFirstFileW(pattern, &m_next);
     if (m_handle == INVALID_HANDLE_VALUE) return FALSE;
     m_root = full.substr(0, separator);
     m_hasNext = true;
@@ -46,9 +35,7 @@ BOOL CFileFind::FindNextFile()
 {
     if (m_handle == INVALID_HANDLE_VALUE || !m_hasNext) return FALSE;
     m_found = m_next;
-    // A name longer than the buffer may come back cut and unterminated.
-    m_found.cFileName[MAX_PATH - 1] = '\0';
-    m_hasNext = ::FindNextFileA(m_handle, &m_next) != FALSE;
+    m_hasNext = ::FindNextFileW(m_handle, &m_next) != FALSE;
     return m_hasNext ? TRUE : FALSE;
 }
 
@@ -61,8 +48,9 @@ void CFileFind::Close()
 
 BOOL CFileFind::IsDots() const
 {
-    const char* name = m_found.cFileName;
-    const bool dots = name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+    const WCHAR* name = m_found.cFileName;
+    const bool dots =
+        name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
     return dots && MatchesMask(FILE_ATTRIBUTE_DIRECTORY);
 }
 

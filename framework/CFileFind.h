@@ -23,12 +23,12 @@ public:
     BOOL MatchesMask(DWORD mask) const;
     CString GetFileName() const { return CString(m_found.cFileName); }
     // The searched folder in absolute form, a backslash, and the entry's name.
-    CString GetFilePath() const { return m_root + "\\" + m_found.cFileName; }
+    CString GetFilePath() const { return m_root + L"\\" + m_found.cFileName; }
 
 private:
     HANDLE m_handle = INVALID_HANDLE_VALUE;
     bool m_hasNext = false;
-    WIN32_FIND_DATAA m_next = {};
-    WIN32_FIND_DATAA m_found = {};
+    WIN32_FIND_DATAW m_next = {};
+    WIN32_FIND_DATAW m_found = {};
     CString m_root;
 };

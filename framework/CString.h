@@ -1,25 +1,23 @@
 #pragma once
-// An 8-bit text in the ANSI code page, with the members the program uses.
+// A UTF-16 text, with the members the program uses.
 
-#include <windows.h>
-
-#include <string>
+#include "framework/WideString.h"
 
 class CString {
 public:
     CString() = default;
-    CString(LPCSTR text)
-        : m_text(text ? text : "")
+    CString(LPCTSTR text)
+        : m_text(text ? text : _T(""))
     {
     }
-    CString(const std::string& text)
+    CString(const WString& text)
         : m_text(text)
     {
     }
 
-    CString& operator=(LPCSTR text)
+    CString& operator=(LPCTSTR text)
     {
-        m_text = text ? text : "";
+        m_text = text ? text : _T("");
         return *this;
     }
     CString& operator+=(const CString& other)
@@ -27,12 +25,12 @@ public:
         m_text += other.m_text;
         return *this;
     }
-    CString& operator+=(LPCSTR text)
+    CString& operator+=(LPCTSTR text)
     {
         if (text) m_text += text;
         return *this;
     }
-    CString& operator+=(char ch)
+    CString& operator+=(TCHAR ch)
     {
         m_text += ch;
         return *this;
@@ -41,28 +39,30 @@ public:
     int GetLength() const { return static_cast<int>(m_text.size()); }
     BOOL IsEmpty() const { return m_text.empty(); }
     void Empty() { m_text.clear(); }
-    char GetAt(int index) const { return m_text.at(static_cast<size_t>(index)); }
-    char operator[](int index) const { return GetAt(index); }
-    operator LPCSTR() const { return m_text.c_str(); }
+    TCHAR GetAt(int index) const { return m_text.at(static_cast<size_t>(index)); }
+    TCHAR operator[](int index) const { return GetAt(index); }
+    operator LPCTSTR() const { return m_text.c_str(); }
+    const WString& Text() const { return m_text; }
 
     // Out-of-range positions and counts are clamped, as the framework's Mid does.
     CString Mid(int first) const;
     CString Mid(int first, int count) const;
 
-    // printf-style; the result replaces the text.
-    void Format(LPCSTR format, ...);
+    // printf-style, "%s" taking a wide text as the platform's wide printf does; the result
+    // replaces the text.
+    void Format(LPCTSTR format, ...);
     // Replaces the text by a string resource of the running module; FALSE when there is none.
     BOOL LoadString(UINT id);
 
     // A writable buffer of at least minLength characters; ReleaseBuffer takes the text up to
     // the first NUL (or newLength characters) back.
-    LPSTR GetBuffer(int minLength);
+    LPTSTR GetBuffer(int minLength);
     void ReleaseBuffer(int newLength = -1);
 
-    int Compare(LPCSTR text) const { return m_text.compare(text ? text : ""); }
+    int Compare(LPCTSTR text) const { return m_text.compare(text ? text : _T("")); }
 
 private:
-    std::string m_text;
+    WString m_text;
 };
 
 inline CString operator+(const CString& a, const CString& b)
@@ -71,30 +71,30 @@ inline CString operator+(const CString& a, const CString& b)
     r += b;
     return r;
 }
-inline CString operator+(const CString& a, LPCSTR b)
+inline CString operator+(const CString& a, LPCTSTR b)
 {
     CString r(a);
     r += b;
     return r;
 }
-inline CString operator+(LPCSTR a, const CString& b)
+inline CString operator+(LPCTSTR a, const CString& b)
 {
     CString r(a);
     r += b;
     return r;
 }
-inline CString operator+(const CString& a, char b)
+inline CString operator+(const CString& a, TCHAR b)
 {
     CString r(a);
     r += b;
     return r;
 }
 
-inline bool operator==(const CString& a, LPCSTR b)
+inline bool operator==(const CString& a, LPCTSTR b)
 {
     return a.Compare(b) == 0;
 }
-inline bool operator==(LPCSTR a, const CString& b)
+inline bool operator==(LPCTSTR a, const CString& b)
 {
     return b.Compare(a) == 0;
 }
@@ -102,7 +102,7 @@ inline bool operator==(const CString& a, const CString& b)
 {
     return a.Compare(b) == 0;
 }
-inline bool operator!=(const CString& a, LPCSTR b)
+inline bool operator!=(const CString& a, LPCTSTR b)
 {
     return !(a == b);
 }

@@ -1,10 +1,12 @@
 #pragma once
 // Native stand-in for the few Windows types and text functions the portable core uses, so
-// that it builds on the host under the sanitizers. Text rules follow code page 936 (GBK):
-// bytes 0x81-0xFE lead a double-byte character, and only ASCII letters change case.
+// that it builds on the host under the sanitizers. Text is UTF-16 as on Windows; the unit is
+// char16_t, since wchar_t has 32 bits here.
 
 #include <cstdint>
 #include <cstring>
+#include <cwctype>
+#include <locale.h>
 
 typedef int BOOL;
 typedef unsigned char BYTE;
@@ -14,12 +16,14 @@ typedef unsigned int UINT;
 typedef int32_t LONG;
 typedef int INT;
 typedef char CHAR;
-typedef char TCHAR;
-typedef char* LPSTR;
-typedef const char* LPCSTR;
-typedef char* LPTSTR;
-typedef const char* LPCTSTR;
+typedef char16_t WCHAR;
+typedef WCHAR TCHAR;
+typedef WCHAR* LPWSTR;
+typedef const WCHAR* LPCWSTR;
+typedef TCHAR* LPTSTR;
+typedef const TCHAR* LPCTSTR;
 typedef DWORD COLORREF;
+typedef DWORD LCID;
 
 #ifndef TRUE
 #define TRUE 1
@@ -62,65 +66,57 @@ typedef struct tagSIZE {
 #define FILE_ATTRIBUTE_NORMAL 0x00000080
 #define FILE_ATTRIBUTE_REPARSE_POINT 0x00000400
 
-inline BOOL IsDBCSLeadByte(BYTE b)
+#define LOCALE_INVARIANT 0x007f
+#define LCMAP_UPPERCASE 0x00000200
+
+inline int lstrlenW(LPCWSTR text)
 {
-    return b >= 0x81 && b <= 0xFE;
+    if (!text) return 0;
+    int length = 0;
+    while (text[length]) ++length;
+    return length;
 }
 
-inline LPSTR CharNextA(LPCSTR p)
+inline LPWSTR lstrcpyW(LPWSTR to, LPCWSTR from)
 {
-    if (*p == '\0') return const_cast<LPSTR>(p);
-    if (IsDBCSLeadByte(static_cast<BYTE>(*p)) && p[1] != '\0') return const_cast<LPSTR>(p + 2);
-    return const_cast<LPSTR>(p + 1);
+    std::memcpy(to, from, (static_cast<size_t>(lstrlenW(from)) + 1) * sizeof(WCHAR));
+    return to;
 }
 
 namespace native_standin {
-template <typename Fold>
-inline LPSTR FoldInPlace(LPSTR text, Fold fold)
+// Simple case mapping of one code unit, as the host's Unicode tables give it; surrogates
+// stay as they are.
+inline WCHAR Upper(WCHAR c)
 {
-    for (char* p = text; *p; p = CharNextA(p))
-        if (!IsDBCSLeadByte(static_cast<BYTE>(*p))) *p = fold(*p);
-    return text;
+    static const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(0));
+    if (c >= 0xD800 && c <= 0xDFFF) return c;
+    return static_cast<WCHAR>(towupper_l(static_cast<wint_t>(c), utf8));
 }
-inline char Upper(char c)
+inline WCHAR Lower(WCHAR c)
 {
-    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
-}
-inline char Lower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+    return (c >= u'A' && c <= u'Z') ? WCHAR(c - u'A' + u'a') : c;
 }
 }  // namespace native_standin
 
-inline LPSTR CharUpperA(LPSTR text)
+// Only the upper-case mapping the core asks for; the result has the source's length.
+inline int LCMapStringW(LCID, DWORD flags, LPCWSTR source, int length, LPWSTR target, int size)
 {
-    return native_standin::FoldInPlace(text, native_standin::Upper);
-}
-inline LPSTR CharLowerA(LPSTR text)
-{
-    return native_standin::FoldInPlace(text, native_standin::Lower);
-}
-
-inline int lstrlenA(LPCSTR text)
-{
-    return text ? static_cast<int>(std::strlen(text)) : 0;
-}
-inline LPSTR lstrcpyA(LPSTR to, LPCSTR from)
-{
-    return std::strcpy(to, from);
+    if (flags != LCMAP_UPPERCASE || length < 0 || size < length) return 0;
+    for (int i = 0; i < length; ++i) target[i] = native_standin::Upper(source[i]);
+    return length;
 }
 
 // Like the platform's word sort for plain ASCII: letters compare without regard to case first,
 // and only texts that differ in case alone put the lower-case one first.
-inline int lstrcmpA(LPCSTR a, LPCSTR b)
+inline int lstrcmpW(LPCWSTR a, LPCWSTR b)
 {
     using native_standin::Lower;
     int caseOrder = 0;
     for (;; ++a, ++b) {
-        const unsigned char ca = static_cast<unsigned char>(Lower(*a));
-        const unsigned char cb = static_cast<unsigned char>(Lower(*b));
+        const WCHAR ca = Lower(*a);
+        const WCHAR cb = Lower(*b);
         if (ca != cb) return ca < cb ? -1 : 1;
         if (ca == 0) return caseOrder;
-        if (caseOrder == 0 && *a != *b) caseOrder = (*a >= 'a' && *a <= 'z') ? -1 : 1;
+        if (caseOrder == 0 && *a != *b) caseOrder = (*a >= u'a' && *a <= u'z') ? -1 : 1;
     }
 }

@@ -12,30 +12,27 @@
 #include "res/resource.h"
 #include "tests/dialog/SweepDlgDriver.h"
 
-static std::string ToUtf8(const std::string& ansi)
+static std::string ToUtf8(const std::wstring& wide)
 {
-    std::wstring wide(ansi.size() + 1, L'\0');
-    wide.resize(::MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, &wide[0],
-                                      static_cast<int>(wide.size())));
     std::string utf8(wide.size() * 3 + 1, '\0');
-    utf8.resize(::WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, &utf8[0],
-                                      static_cast<int>(utf8.size()), NULL, NULL));
+    utf8.resize(static_cast<size_t>(::WideCharToMultiByte(
+        CP_UTF8, 0, wide.c_str(), -1, &utf8[0], static_cast<int>(utf8.size()), NULL, NULL)));
     return utf8.c_str();
 }
 
-static std::string WithoutLineEnd(std::string text)
+static std::wstring WithoutLineEnd(std::wstring text)
 {
-    while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) text.pop_back();
+    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n')) text.pop_back();
     return text;
 }
 
-int main(int argc, char** argv)
+int wmain(int argc, wchar_t** argv)
 {
     if (argc != 5) {
         std::fprintf(stderr, "usage: varnel_demo FOLDER KEYWORD READY_FILE STOP_FILE\n");
         return 2;
     }
-    const std::string folder = argv[1], keyword = argv[2], readyFile = argv[3], stopFile = argv[4];
+    const std::wstring folder = argv[1], keyword = argv[2], readyFile = argv[3], stopFile = argv[4];
 
     SweepDlgDriver::Run([&](SweepDlgDriver& d) {
         d.SetCheck(IDC_CHECK_DELETE_FILES, true);
@@ -54,19 +51,19 @@ int main(int argc, char** argv)
         ::UpdateWindow(d.Window());
         RECT rect;
         ::GetWindowRect(d.Window(), &rect);
-        if (FILE* ready = std::fopen(readyFile.c_str(), "w")) {
+        if (FILE* ready = _wfopen(readyFile.c_str(), L"w")) {
             std::fprintf(ready, "%ldx%ld+%ld+%ld\n", rect.right - rect.left, rect.bottom - rect.top,
                          rect.left, rect.top);
             std::fclose(ready);
         }
         // Keep painting while the screenshot is taken.
         for (int waited = 0;
-             waited < 60000 && ::GetFileAttributesA(stopFile.c_str()) == INVALID_FILE_ATTRIBUTES;
+             waited < 60000 && ::GetFileAttributesW(stopFile.c_str()) == INVALID_FILE_ATTRIBUTES;
              waited += 50) {
             MSG msg;
-            while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+            while (::PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE)) {
                 ::TranslateMessage(&msg);
-                ::DispatchMessageA(&msg);
+                ::DispatchMessageW(&msg);
             }
             ::Sleep(50);
         }

@@ -19,7 +19,7 @@ class ProgramResources : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_module = ::LoadLibraryExA(ProgramPath().c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
+        m_module = ::LoadLibraryExW(ProgramPath().c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
         ASSERT_NE(m_module, nullptr) << ProgramPath();
     }
     void TearDown() override
@@ -27,21 +27,21 @@ protected:
         if (m_module) ::FreeLibrary(m_module);
     }
 
-    const void* Find(LPCSTR type, WORD id, DWORD* size = nullptr) const
+    const void* Find(LPCWSTR type, WORD id, DWORD* size = nullptr) const
     {
-        const HRSRC info = ::FindResourceExA(m_module, type, MAKEINTRESOURCEA(id), kChinesePrc);
+        const HRSRC info = ::FindResourceExW(m_module, type, MAKEINTRESOURCEW(id), kChinesePrc);
         if (!info) return nullptr;
         if (size) *size = ::SizeofResource(m_module, info);
         return ::LockResource(::LoadResource(m_module, info));
     }
 
-    std::string VersionString(const std::vector<char>& block, const char* name) const
+    std::wstring VersionString(const std::vector<wchar_t>& block, const wchar_t* name) const
     {
-        char* value = nullptr;
+        wchar_t* value = nullptr;
         UINT length = 0;
-        const std::string key = std::string("\\StringFileInfo\\080404b0\\") + name;
-        if (!::VerQueryValueA(block.data(), key.c_str(), reinterpret_cast<void**>(&value), &length))
-            return "<missing>";
+        const std::wstring key = std::wstring(L"\\StringFileInfo\\080404b0\\") + name;
+        if (!::VerQueryValueW(block.data(), key.c_str(), reinterpret_cast<void**>(&value), &length))
+            return L"<missing>";
         return value;
     }
 
@@ -65,9 +65,9 @@ TEST_F(ProgramResources, DialogsAndStringAreChinesePrc)
     EXPECT_NE(Find(RT_DIALOG, IDD_VARNEL_DIALOG), nullptr);
     // String 101 lives in block 7 (101 / 16 + 1).
     EXPECT_NE(Find(RT_STRING, IDS_ABOUTBOX / 16 + 1), nullptr);
-    char text[64] = {};
-    ::LoadStringA(m_module, IDS_ABOUTBOX, text, sizeof text);
-    EXPECT_STREQ(text, "关于 Varnel(&A)...");
+    wchar_t text[64] = {};
+    ::LoadStringW(m_module, IDS_ABOUTBOX, text, sizeof text);
+    EXPECT_STREQ(text, L"关于 Varnel(&A)...");
 }
 
 TEST_F(ProgramResources, IconHasEveryImage)
@@ -85,7 +85,7 @@ TEST_F(ProgramResources, IconHasEveryImage)
     EXPECT_EQ(images, expected);
     for (const int side : {16, 32, 48}) {
         const HICON icon = static_cast<HICON>(
-            ::LoadImageA(m_module, MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON, side, side, 0));
+            ::LoadImageW(m_module, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, side, side, 0));
         EXPECT_NE(icon, nullptr) << side;
         if (icon) ::DestroyIcon(icon);
     }
@@ -94,14 +94,14 @@ TEST_F(ProgramResources, IconHasEveryImage)
 TEST_F(ProgramResources, VersionBlock)
 {
     DWORD ignored = 0;
-    const DWORD size = ::GetFileVersionInfoSizeA(ProgramPath().c_str(), &ignored);
+    const DWORD size = ::GetFileVersionInfoSizeW(ProgramPath().c_str(), &ignored);
     ASSERT_GT(size, 0u);
-    std::vector<char> block(size);
-    ASSERT_TRUE(::GetFileVersionInfoA(ProgramPath().c_str(), 0, size, block.data()));
+    std::vector<wchar_t> block(size);
+    ASSERT_TRUE(::GetFileVersionInfoW(ProgramPath().c_str(), 0, size, block.data()));
 
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
-    ASSERT_TRUE(::VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    ASSERT_TRUE(::VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
     EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
     EXPECT_EQ(fixed->dwFileVersionLS, 0u);
     EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
@@ -112,21 +112,21 @@ TEST_F(ProgramResources, VersionBlock)
     EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
 
     WORD* translation = nullptr;
-    ASSERT_TRUE(::VerQueryValueA(block.data(), "\\VarFileInfo\\Translation",
+    ASSERT_TRUE(::VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation",
                                  reinterpret_cast<void**>(&translation), &length));
     EXPECT_EQ(translation[0], 0x0804);
     EXPECT_EQ(translation[1], 0x04B0);
 
-    const std::pair<const char*, const char*> fixedTexts[] = {
-        {"FileDescription", "Varnel V1.0"},
-        {"ProductName", "Varnel V1.0"},
-        {"FileVersion", "1.0"},
-        {"ProductVersion", "1.0"},
-        {"OriginalFilename", "Varnel V1.0.EXE"},
+    const std::pair<const wchar_t*, const wchar_t*> fixedTexts[] = {
+        {L"FileDescription", L"Varnel V1.0"},
+        {L"ProductName", L"Varnel V1.0"},
+        {L"FileVersion", L"1.0"},
+        {L"ProductVersion", L"1.0"},
+        {L"OriginalFilename", L"Varnel V1.0.EXE"},
     };
     for (const auto& [name, text] : fixedTexts) EXPECT_EQ(VersionString(block, name), text) << name;
-    for (const char* name : {"InternalName", "LegalCopyright", "LegalTrademarks"})
-        EXPECT_NE(VersionString(block, name), "<missing>") << name;
+    for (const wchar_t* name : {L"InternalName", L"LegalCopyright", L"LegalTrademarks"})
+        EXPECT_NE(VersionString(block, name), L"<missing>") << name;
 }
 
 namespace {
@@ -150,14 +150,14 @@ BOOL CALLBACK FindMainWindow(HWND hWnd, LPARAM lParam)
 
 // Starts the program with arguments it must ignore, waits for its main window, closes it
 // the given way and expects the process to end with nothing else shown.
-void CheckStartAndClose(const char* how, UINT message, WPARAM wParam)
+void CheckStartAndClose(const wchar_t* how, UINT message, WPARAM wParam)
 {
     SCOPED_TRACE(how);
-    std::string commandLine = "\"" + ProgramPath() + "\" /ignored --also-ignored";
-    STARTUPINFOA startup = {};
+    std::wstring commandLine = L"\"" + ProgramPath() + L"\" /ignored --also-ignored";
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    ASSERT_TRUE(::CreateProcessA(NULL, &commandLine[0], NULL, NULL, FALSE, 0, NULL, NULL, &startup,
+    ASSERT_TRUE(::CreateProcessW(NULL, &commandLine[0], NULL, NULL, FALSE, 0, NULL, NULL, &startup,
                                  &process));
 
     Search search = {process.dwProcessId, NULL};
@@ -167,11 +167,11 @@ void CheckStartAndClose(const char* how, UINT message, WPARAM wParam)
         if (!search.found) ::Sleep(50);
     }
     ASSERT_NE(search.found, nullptr);
-    char title[64] = {};
-    ::GetWindowTextA(search.found, title, sizeof title);
-    EXPECT_STREQ(title, "Varnel V1.0");
+    wchar_t title[64] = {};
+    ::GetWindowTextW(search.found, title, sizeof title);
+    EXPECT_STREQ(title, L"Varnel V1.0");
 
-    ::PostMessageA(search.found, message, wParam, 0);
+    ::PostMessageW(search.found, message, wParam, 0);
     EXPECT_EQ(::WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
     ::TerminateProcess(process.hProcess, 1);
     ::CloseHandle(process.hThread);
@@ -180,6 +180,6 @@ void CheckStartAndClose(const char* how, UINT message, WPARAM wParam)
 
 TEST(ProgramRun, ClosingTheMainDialogEndsTheProgram)
 {
-    CheckStartAndClose("exit button", WM_COMMAND, IDCANCEL);
-    CheckStartAndClose("close command", WM_SYSCOMMAND, SC_CLOSE);
+    CheckStartAndClose(L"exit button", WM_COMMAND, IDCANCEL);
+    CheckStartAndClose(L"close command", WM_SYSCOMMAND, SC_CLOSE);
 }

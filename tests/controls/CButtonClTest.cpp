@@ -45,18 +45,18 @@ public:
 
 LRESULT CALLBACK PlainWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return DefWindowProcA(hWnd, message, wParam, lParam);
+    return DefWindowProcW(hWnd, message, wParam, lParam);
 }
 
-const char* ParentClassName()
+const wchar_t* ParentClassName()
 {
-    static const char* const name = [] {
-        WNDCLASSA wc = {};
+    static const wchar_t* const name = [] {
+        WNDCLASSW wc = {};
         wc.lpfnWndProc = PlainWindowProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hInstance = GetModuleHandleW(nullptr);
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = "VarnelButtonTestParent";
-        RegisterClassA(&wc);
+        wc.lpszClassName = L"VarnelButtonTestParent";
+        RegisterClassW(&wc);
         return wc.lpszClassName;
     }();
     return name;
@@ -68,8 +68,8 @@ protected:
     void SetUp() override
     {
         // Topmost and off the usual spots, so the pointer tests find this window under the pointer.
-        m_hParent = CreateWindowExA(WS_EX_TOPMOST, ParentClassName(), "", WS_POPUP, 300, 200, 200,
-                                    100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        m_hParent = CreateWindowExW(WS_EX_TOPMOST, ParentClassName(), L"", WS_POPUP, 300, 200, 200,
+                                    100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         ASSERT_NE(nullptr, m_hParent);
         m_parent.SubclassWindow(m_hParent);
         m_hButton = MakeButton(BS_PUSHBUTTON);
@@ -80,10 +80,10 @@ protected:
 
     HWND MakeButton(DWORD type)
     {
-        HWND hButton = CreateWindowExA(
-            0, "BUTTON", "", WS_CHILD | WS_VISIBLE | type, 10, 10, kWidth, kHeight, m_hParent,
-            reinterpret_cast<HMENU>(kButtonId), GetModuleHandleA(nullptr), nullptr);
-        SendMessageA(hButton, WM_SETFONT,
+        HWND hButton = CreateWindowExW(
+            0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | type, 10, 10, kWidth, kHeight, m_hParent,
+            reinterpret_cast<HMENU>(kButtonId), GetModuleHandleW(nullptr), nullptr);
+        SendMessageW(hButton, WM_SETFONT,
                      reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
         return hButton;
     }
@@ -99,12 +99,12 @@ protected:
         dis.hwndItem = m_hButton;
         dis.hDC = canvas.dc();
         SetRect(&dis.rcItem, 0, 0, canvas.width(), canvas.height());
-        SendMessageA(m_hParent, WM_DRAWITEM, kButtonId, reinterpret_cast<LPARAM>(&dis));
+        SendMessageW(m_hParent, WM_DRAWITEM, kButtonId, reinterpret_cast<LPARAM>(&dis));
     }
 
-    void Hover() { SendMessageA(m_hButton, WM_MOUSEHOVER, 0, 0); }
+    void Hover() { SendMessageW(m_hButton, WM_MOUSEHOVER, 0, 0); }
 
-    void SetCaption(const char* caption) { SetWindowTextA(m_hButton, caption); }
+    void SetCaption(const wchar_t* caption) { SetWindowTextW(m_hButton, caption); }
 
     HWND m_hParent = nullptr;
     HWND m_hButton = nullptr;
@@ -128,13 +128,13 @@ COLORREF ExpectedRow(int y, int redGreenDivisor, int blueDivisor)
 
 TEST_F(HoverButtonTest, BindingMakesPushButtonsOwnerDrawn)
 {
-    EXPECT_EQ(BS_OWNERDRAW, GetWindowLongA(m_hButton, GWL_STYLE) & BS_TYPEMASK);
+    EXPECT_EQ(BS_OWNERDRAW, GetWindowLongW(m_hButton, GWL_STYLE) & BS_TYPEMASK);
 
     ProbeButton defaultButton;
     HWND hDefault = MakeButton(BS_DEFPUSHBUTTON);
     defaultButton.SubclassWindow(hDefault);
-    EXPECT_EQ(BS_OWNERDRAW, GetWindowLongA(hDefault, GWL_STYLE) & BS_TYPEMASK);
-    EXPECT_TRUE(GetWindowLongA(hDefault, GWL_STYLE) & WS_CHILD);
+    EXPECT_EQ(BS_OWNERDRAW, GetWindowLongW(hDefault, GWL_STYLE) & BS_TYPEMASK);
+    EXPECT_TRUE(GetWindowLongW(hDefault, GWL_STYLE) & WS_CHILD);
     DestroyWindow(hDefault);
 }
 
@@ -154,7 +154,7 @@ TEST_F(HoverButtonTest, DrawsOutlineAndGradientRowsForEachPalette)
         {ODS_DEFAULT, true, 4, 3, RGB(240, 240, 234)},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "state " << c.state << " hover " << c.hover);
+        SCOPED_TRACE(testing::Message() << L"state " << c.state << L" hover " << c.hover);
         if (c.hover) Hover();
         const PixelCanvas pixels(kWidth, kHeight);
         Draw(pixels, c.state);
@@ -175,7 +175,7 @@ TEST_F(HoverButtonTest, DrawsOutlineAndGradientRowsForEachPalette)
         for (int y = 3; y <= 21; ++y)
             for (int x = 3; x <= kWidth - 4; ++x)
                 ASSERT_EQ(ExpectedRow(y, c.redGreenDivisor, c.blueDivisor), pixels.At(x, y))
-                    << x << "," << y;
+                    << x << L"," << y;
         m_button.m_bHover = 0;
     }
 }
@@ -209,7 +209,7 @@ TEST_F(HoverButtonTest, FrameFollowsHoverAndFocus)
         {false, ODS_SELECTED, false, {}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "hover " << c.hover << " state " << c.state);
+        SCOPED_TRACE(testing::Message() << L"hover " << c.hover << L" state " << c.state);
         if (c.hover) Hover();
         const PixelCanvas pixels(kWidth, kHeight);
         Draw(pixels, c.state);
@@ -279,7 +279,7 @@ TEST_F(HoverButtonTest, DrawingLeavesTheDeviceContextAsItFoundIt)
     const HGDIOBJ font = GetCurrentObject(hdc, OBJ_FONT);
     MoveToEx(hdc, 7, 9, nullptr);
     Hover();
-    SetCaption("OK");
+    SetCaption(L"OK");
     Draw(pixels, ODS_FOCUS);
     EXPECT_EQ(pen, GetCurrentObject(hdc, OBJ_PEN));
     EXPECT_EQ(font, GetCurrentObject(hdc, OBJ_FONT));
@@ -313,16 +313,16 @@ std::vector<POINT> ShadowPixels(const PixelCanvas& pixels)
 }
 
 // The shadow of `caption` embossed at the origin a centred caption of its full extent gets.
-std::vector<POINT> ExpectedShadow(const char* caption, int shift)
+std::vector<POINT> ExpectedShadow(const wchar_t* caption, int shift)
 {
     const PixelCanvas reference(kWidth, kHeight, RGB(255, 255, 255));
     HDC hdc = reference.dc();
     SelectObject(hdc, GetStockObject(DEFAULT_GUI_FONT));
     SIZE extent;
-    GetTextExtentPoint32A(hdc, caption, lstrlenA(caption), &extent);
+    GetTextExtentPoint32W(hdc, caption, lstrlenW(caption), &extent);
     const int x = 30 - extent.cx / 2 + shift;  // inner rectangle (2,2,58,22)
     const int y = 12 - extent.cy / 2 + shift;
-    DrawStateA(hdc, nullptr, nullptr, reinterpret_cast<LPARAM>(caption), 0, x, y, extent.cx,
+    DrawStateW(hdc, nullptr, nullptr, reinterpret_cast<LPARAM>(caption), 0, x, y, extent.cx,
                extent.cy, DST_PREFIXTEXT | DSS_DISABLED);
     return ShadowPixels(reference);
 }
@@ -337,21 +337,21 @@ bool SamePoints(const std::vector<POINT>& a, const std::vector<POINT>& b)
 
 TEST_F(HoverButtonTest, DisabledCaptionIsEmbossedAtItsCentredOrigin)
 {
-    // "退出" checks a double-byte caption; "&Go" is centred by its full width, ampersand included,
-    // and drawn without it.
+    // L"退出" checks a double-byte caption; L"&Go" is centred by its full width, ampersand
+    // included, and drawn without it.
     const struct {
-        const char* caption;
+        const wchar_t* caption;
         UINT state;
         int shift;
     } cases[] = {
-        {"Go", ODS_DISABLED, 0},
-        {"&Go", ODS_DISABLED, 0},
-        {"退出", ODS_DISABLED, 0},
-        {"Go", ODS_DISABLED | ODS_SELECTED, 1},
-        {"&Go", ODS_DISABLED | ODS_FOCUS, 0},
+        {L"Go", ODS_DISABLED, 0},
+        {L"&Go", ODS_DISABLED, 0},
+        {L"退出", ODS_DISABLED, 0},
+        {L"Go", ODS_DISABLED | ODS_SELECTED, 1},
+        {L"&Go", ODS_DISABLED | ODS_FOCUS, 0},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.caption << " state " << c.state);
+        SCOPED_TRACE(testing::Message() << c.caption << L" state " << c.state);
         SetCaption(c.caption);
         const PixelCanvas pixels(kWidth, kHeight);
         Draw(pixels, c.state);
@@ -380,7 +380,7 @@ RECT DarkInk(const PixelCanvas& pixels)
 
 TEST_F(HoverButtonTest, PressedCaptionMovesOnePixelRightAndDown)
 {
-    SetCaption("OK");
+    SetCaption(L"OK");
     const PixelCanvas restingPixels(kWidth, kHeight);
     const PixelCanvas pressedPixels(kWidth, kHeight);
     Draw(restingPixels, ODS_DEFAULT);
@@ -396,7 +396,7 @@ TEST_F(HoverButtonTest, PressedCaptionMovesOnePixelRightAndDown)
 
 TEST_F(HoverButtonTest, EnabledCaptionUsesTheTextColourNotTheEmboss)
 {
-    SetCaption("OK");
+    SetCaption(L"OK");
     const PixelCanvas enabled(kWidth, kHeight);
     const PixelCanvas disabled(kWidth, kHeight);
     Draw(enabled, 0);
@@ -410,8 +410,8 @@ TEST_F(HoverButtonTest, EnabledCaptionUsesTheTextColourNotTheEmboss)
 
 TEST_F(HoverButtonTest, ButtonWithoutAFontWritesInTheDeviceContextsFont)
 {
-    SendMessageA(m_hButton, WM_SETFONT, 0, FALSE);
-    SetCaption("OK");
+    SendMessageW(m_hButton, WM_SETFONT, 0, FALSE);
+    SetCaption(L"OK");
     const PixelCanvas pixels(kWidth, kHeight);
     const HGDIOBJ font = GetCurrentObject(pixels.dc(), OBJ_FONT);
     Draw(pixels, 0);
@@ -435,7 +435,7 @@ TEST_F(HoverButtonTest, FramePensAreMadeOnceWithTheirWidthsAndColours)
     std::vector<HGDIOBJ> handles;
     for (const auto& p : pens) {
         LOGPEN logPen = {};
-        ASSERT_EQ(int(sizeof(logPen)), GetObjectA(p.pen->m_hObject, sizeof(logPen), &logPen));
+        ASSERT_EQ(int(sizeof(logPen)), GetObjectW(p.pen->m_hObject, sizeof(logPen), &logPen));
         EXPECT_EQ(UINT(PS_INSIDEFRAME), logPen.lopnStyle);
         EXPECT_EQ(p.width, logPen.lopnWidth.x);
         EXPECT_EQ(p.colour, logPen.lopnColor);
@@ -483,14 +483,14 @@ TEST_F(HoverButtonTest, HoverRepaintsWithEraseAndLeaveWithout)
     PaintCount count;
     SetWindowSubclass(m_hButton, CountingProc, 1, reinterpret_cast<DWORD_PTR>(&count));
 
-    SendMessageA(m_hButton, WM_MOUSEHOVER, 0, 0);
+    SendMessageW(m_hButton, WM_MOUSEHOVER, 0, 0);
     EXPECT_EQ(1, m_button.m_bHover);
     UpdateWindow(m_hButton);
     EXPECT_EQ(1, count.paints);
     EXPECT_EQ(1, count.erases);
 
     m_button.m_bTracking = 1;
-    SendMessageA(m_hButton, WM_MOUSELEAVE, 0, 0);
+    SendMessageW(m_hButton, WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(0, m_button.m_bHover);
     EXPECT_EQ(0, m_button.m_bTracking);
     UpdateWindow(m_hButton);
@@ -503,13 +503,13 @@ TEST_F(HoverButtonTest, MovesRequestTrackingOnlyWhileNoneIsInForce)
 {
     const LPARAM at = MAKELPARAM(30, 12);
     m_button.m_bTracking = 7;  // a request in force: a new one would store its own result
-    SendMessageA(m_hButton, WM_MOUSEMOVE, 0, at);
-    SendMessageA(m_hButton, WM_MOUSEMOVE, 0, at);
+    SendMessageW(m_hButton, WM_MOUSEMOVE, 0, at);
+    SendMessageW(m_hButton, WM_MOUSEMOVE, 0, at);
     EXPECT_EQ(7, m_button.m_bTracking);
 
-    SendMessageA(m_hButton, WM_MOUSELEAVE, 0, 0);
+    SendMessageW(m_hButton, WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(0, m_button.m_bTracking);
-    SendMessageA(m_hButton, WM_MOUSEMOVE, 0, at);
+    SendMessageW(m_hButton, WM_MOUSEMOVE, 0, at);
     EXPECT_NE(0, m_button.m_bTracking);
     EXPECT_NE(7, m_button.m_bTracking);
 }
@@ -521,9 +521,9 @@ bool PumpUntil(Condition done)
     const DWORD start = GetTickCount();
     while (!done() && GetTickCount() - start < 2000) {
         MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&msg);
-            DispatchMessageA(&msg);
+            DispatchMessageW(&msg);
         }
         Sleep(5);
     }
@@ -538,7 +538,7 @@ TEST_F(HoverButtonTest, PointerRestingAndLeavingDriveTheHighlight)
     GetWindowRect(m_hButton, &button);
     SetCursorPos((button.left + button.right) / 2, (button.top + button.bottom) / 2);
 
-    SendMessageA(m_hButton, WM_MOUSEMOVE, 0, MAKELPARAM(30, 12));
+    SendMessageW(m_hButton, WM_MOUSEMOVE, 0, MAKELPARAM(30, 12));
     EXPECT_NE(0, m_button.m_bTracking);
     ASSERT_TRUE(PumpUntil([&] { return m_button.m_bHover == 1; }));
 

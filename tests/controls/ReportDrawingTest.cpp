@@ -25,7 +25,7 @@ RECT ClientRect(HWND hWnd)
 void PrintClient(HWND hWnd, PixelCanvas& canvas)
 {
     canvas.Fill(kMarker);
-    ::SendMessageA(hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), PRF_CLIENT);
+    ::SendMessageW(hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), PRF_CLIENT);
 }
 
 RECT HeaderItemRect(HWND hHeader, int item)
@@ -54,9 +54,9 @@ class ReportHeaderPaint : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        list.AddColumn(0, "操作", LVCFMT_LEFT, 100);
-        list.AddColumn(1, "对象", LVCFMT_RIGHT, 120);
-        list.AddColumn(2, "中", LVCFMT_CENTER, 90);
+        list.AddColumn(0, L"操作", LVCFMT_LEFT, 100);
+        list.AddColumn(1, L"对象", LVCFMT_RIGHT, 120);
+        list.AddColumn(2, L"中", LVCFMT_CENTER, 90);
         header = host.HeaderWindow();
         client = ClientRect(header);
     }
@@ -108,7 +108,7 @@ TEST_F(ReportHeaderPaint, DrawsHeadingsInTheirColourWithTheirMargins)
 
     const RECT left = HeaderItemRect(header, 0);
     const auto leftInk = ColumnsHolding(canvas, left, kHeadingText);
-    ASSERT_GE(leftInk.first, 0) << "no heading text in RGB(100,0,0)";
+    ASSERT_GE(leftInk.first, 0) << L"no heading text in RGB(100,0,0)";
     EXPECT_GE(leftInk.first, left.left + 3);
     EXPECT_LE(leftInk.first, left.left + 5);
 
@@ -139,11 +139,11 @@ TEST(ReportOnScreen, PaintsHeaderAndRowsThroughWmPaint)
 {
     ReportListHost host(true);
     host.AddLogColumns();
-    host.List().AddRow("√", "C:\\one");
-    LVITEMA selected = {};
+    host.List().AddRow(L"√", L"C:\\one");
+    LVITEMW selected = {};
     selected.stateMask = LVIS_SELECTED;
     selected.state = LVIS_SELECTED;
-    ::SendMessageA(host.ListWindow(), LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&selected));
+    ::SendMessageW(host.ListWindow(), LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&selected));
 
     const HWND header = host.HeaderWindow();
     const RECT headerClient = ClientRect(header);
@@ -182,7 +182,7 @@ std::pair<WINDOWPOS, RECT> Layout(HWND hHeader)
     RECT area = {0, 0, 300, 200};
     WINDOWPOS pos = {};
     HDLAYOUT layout = {&area, &pos};
-    ::SendMessageA(hHeader, HDM_LAYOUT, 0, reinterpret_cast<LPARAM>(&layout));
+    ::SendMessageW(hHeader, HDM_LAYOUT, 0, reinterpret_cast<LPARAM>(&layout));
     return {pos, area};
 }
 
@@ -191,10 +191,10 @@ TEST(ReportHeaderLayout, KeepsTheHeightTheControlComputes)
     ReportListHost host;
     const HWND header = host.HeaderWindow();
     // A plain header with the same font and styles computes the height to keep.
-    HWND plain = ::CreateWindowExA(
-        0, WC_HEADERA, "", ::GetWindowLongA(header, GWL_STYLE) & ~WS_VISIBLE, 0, 0, 300, 20,
-        host.ParentWindow(), nullptr, ::GetModuleHandleA(nullptr), nullptr);
-    ::SendMessageA(plain, WM_SETFONT, ::SendMessageA(header, WM_GETFONT, 0, 0), FALSE);
+    HWND plain = ::CreateWindowExW(
+        0, WC_HEADERW, L"", ::GetWindowLongW(header, GWL_STYLE) & ~WS_VISIBLE, 0, 0, 300, 20,
+        host.ParentWindow(), nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    ::SendMessageW(plain, WM_SETFONT, ::SendMessageW(header, WM_GETFONT, 0, 0), FALSE);
     const auto expected = Layout(plain);
     ::DestroyWindow(plain);
 
@@ -211,17 +211,17 @@ protected:
     void SetUp() override
     {
         host.AddLogColumns();
-        list.AddRow("√", "C:\\one");
-        list.AddRow("×", "C:\\two");
+        list.AddRow(L"√", L"C:\\one");
+        list.AddRow(L"×", L"C:\\two");
         client = ClientRect(host.ListWindow());
     }
 
     void Select(int row)
     {
-        LVITEMA item = {};
+        LVITEMW item = {};
         item.stateMask = LVIS_SELECTED;
         item.state = LVIS_SELECTED;
-        ::SendMessageA(host.ListWindow(), LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+        ::SendMessageW(host.ListWindow(), LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
     }
 
     RECT Label(int row, int column)
@@ -290,9 +290,9 @@ TEST(ReportRowAlignment, EndsRightAlignedTextAtTheLabelsRightEdge)
 {
     ReportListHost host;
     CListCtrlCl& list = host.List();
-    list.AddColumn(0, "a", LVCFMT_LEFT, 100);
-    list.AddColumn(1, "b", LVCFMT_RIGHT, 150);
-    list.AddRow("x", "9999");
+    list.AddColumn(0, L"a", LVCFMT_LEFT, 100);
+    list.AddColumn(1, L"b", LVCFMT_RIGHT, 150);
+    list.AddRow(L"x", L"9999");
     const RECT client = ClientRect(host.ListWindow());
     PixelCanvas canvas(client.right, client.bottom, kMarker);
     PrintClient(host.ListWindow(), canvas);
@@ -330,8 +330,8 @@ TEST(ReportPaintResources, KeepsNoGdiObjectAcrossAThousandRepaints)
 {
     ReportListHost host(true);
     host.AddLogColumns();
-    host.List().AddRow("√", "C:\\one");
-    host.List().AddRow("×", "C:\\two");
+    host.List().AddRow(L"√", L"C:\\one");
+    host.List().AddRow(L"×", L"C:\\two");
     const auto repaint = [&] {
         ::RedrawWindow(host.ListWindow(), nullptr, nullptr,
                        RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);

@@ -4,16 +4,16 @@
 
 namespace {
 
-const char kHostClass[] = "VarnelReportListHost";
+const wchar_t kHostClass[] = L"VarnelReportListHost";
 
 void RegisterHostClass()
 {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = ::DefWindowProcA;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = ::DefWindowProcW;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kHostClass;
-    ::RegisterClassA(&wc);  // fails harmlessly once registered
+    ::RegisterClassW(&wc);  // fails harmlessly once registered
 }
 
 }  // namespace
@@ -23,14 +23,14 @@ ReportListHost::ReportListHost(bool bOnScreen, int width, int height)
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_LISTVIEW_CLASSES};
     ::InitCommonControlsEx(&icc);
     RegisterHostClass();
-    HWND hParent = ::CreateWindowExA(
-        0, kHostClass, "host", WS_OVERLAPPEDWINDOW | (bOnScreen ? WS_VISIBLE : 0), 0, 0, width + 40,
-        height + 60, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    HWND hParent = ::CreateWindowExW(
+        0, kHostClass, L"host", WS_OVERLAPPEDWINDOW | (bOnScreen ? WS_VISIBLE : 0), 0, 0,
+        width + 40, height + 60, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     m_parent.SubclassWindow(hParent);
-    HWND hList = ::CreateWindowExA(0, WC_LISTVIEWA, "List1",
+    HWND hList = ::CreateWindowExW(0, WC_LISTVIEWW, L"List1",
                                    WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT, 5,
                                    5, width, height, hParent, reinterpret_cast<HMENU>(kListId),
-                                   ::GetModuleHandleA(nullptr), nullptr);
+                                   ::GetModuleHandleW(nullptr), nullptr);
     m_list.SubclassWindow(hList);
 
     m_list.SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
@@ -47,7 +47,7 @@ ReportListHost::~ReportListHost()
 
 HWND ReportListHost::HeaderWindow() const
 {
-    return reinterpret_cast<HWND>(::SendMessageA(ListWindow(), LVM_GETHEADER, 0, 0));
+    return reinterpret_cast<HWND>(::SendMessageW(ListWindow(), LVM_GETHEADER, 0, 0));
 }
 
 const CHeaderCtrlCl& ReportListHost::Header() const
@@ -59,8 +59,8 @@ void ReportListHost::AddLogColumns()
 {
     RECT rc;
     ::GetClientRect(ListWindow(), &rc);
-    m_list.AddColumn(1, "操作", LVCFMT_LEFT, 100);
-    m_list.AddColumn(2, "操作对象", LVCFMT_LEFT, rc.right - rc.left - 100);
+    m_list.AddColumn(1, L"操作", LVCFMT_LEFT, 100);
+    m_list.AddColumn(2, L"操作对象", LVCFMT_LEFT, rc.right - rc.left - 100);
 }
 
 void ReportListHost::ClickColumn(int column)
@@ -71,13 +71,13 @@ void ReportListHost::ClickColumn(int column)
     nm.hdr.code = LVN_COLUMNCLICK;
     nm.iItem = -1;
     nm.iSubItem = column;
-    ::SendMessageA(ParentWindow(), WM_NOTIFY, kListId, reinterpret_cast<LPARAM>(&nm));
+    ::SendMessageW(ParentWindow(), WM_NOTIFY, kListId, reinterpret_cast<LPARAM>(&nm));
 }
 
-std::vector<std::string> ReportListHost::ShownColumn(int column)
+std::vector<std::wstring> ReportListHost::ShownColumn(int column)
 {
-    std::vector<std::string> texts;
+    std::vector<std::wstring> texts;
     for (int row = 0; row < m_list.GetItemCount(); ++row)
-        texts.push_back(static_cast<const char*>(m_list.GetItemText(row, column)));
+        texts.push_back(static_cast<const wchar_t*>(m_list.GetItemText(row, column)));
     return texts;
 }

@@ -29,7 +29,7 @@ public:
     // LVN_COLUMNCLICK for `column`, sent to the parent as the list view sends it.
     void ClickColumn(int column);
     // The texts column `column` shows, top row first.
-    std::vector<std::string> ShownColumn(int column);
+    std::vector<std::wstring> ShownColumn(int column);
 
 private:
     CWnd m_parent;

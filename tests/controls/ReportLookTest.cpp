@@ -8,10 +8,10 @@ TEST(ReportLook, MapsColumnFormatsToAlignmentCodes)
 {
     const struct {
         int format;
-        char code;
+        TCHAR code;
     } cases[] = {
-        {LVCFMT_LEFT, '0'}, {LVCFMT_RIGHT, '2'}, {LVCFMT_CENTER, '1'},
-        {3, '1'},           {-1, '1'},           {0x800, '1'},
+        {LVCFMT_LEFT, _T('0')}, {LVCFMT_RIGHT, _T('2')}, {LVCFMT_CENTER, _T('1')},
+        {3, _T('1')},           {-1, _T('1')},           {0x800, _T('1')},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.format);
@@ -21,7 +21,7 @@ TEST(ReportLook, MapsColumnFormatsToAlignmentCodes)
 
 TEST(ReportLook, MapsAlignmentCodesToDrawTextFlags)
 {
-    const CString codes("0129");
+    const CString codes(_T("0129"));
     EXPECT_EQ(UINT(DT_LEFT), ColumnAlignment(codes, 0));
     EXPECT_EQ(UINT(DT_CENTER), ColumnAlignment(codes, 1));
     EXPECT_EQ(UINT(DT_RIGHT), ColumnAlignment(codes, 2));

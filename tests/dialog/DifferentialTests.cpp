@@ -23,57 +23,58 @@ struct Options {
     bool exact;
 };
 
-std::string Lower(std::string text)
+std::wstring Lower(std::wstring text)
 {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (wchar_t& c : text)
+        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
     return text;
 }
 
-bool Matches(const std::string& name, const std::string& keyword, const Options& o)
+bool Matches(const std::wstring& name, const std::wstring& keyword, const Options& o)
 {
-    const std::string n = o.matchCase ? name : Lower(name);
-    const std::string k = o.matchCase ? keyword : Lower(keyword);
-    return o.exact ? n == k : n.find(k) != std::string::npos;
+    const std::wstring n = o.matchCase ? name : Lower(name);
+    const std::wstring k = o.matchCase ? keyword : Lower(keyword);
+    return o.exact ? n == k : n.find(k) != std::wstring::npos;
 }
 
 // Relative path -> is a folder.
-using Tree = std::map<std::string, bool>;
+using Tree = std::map<std::wstring, bool>;
 
-std::string NameOf(const std::string& rel)
+std::wstring NameOf(const std::wstring& rel)
 {
-    const size_t cut = rel.rfind('\\');
-    return cut == std::string::npos ? rel : rel.substr(cut + 1);
+    const size_t cut = rel.rfind(L'\\');
+    return cut == std::wstring::npos ? rel : rel.substr(cut + 1);
 }
 
 // The folders on the way to rel, outermost first, rel itself excluded.
-std::vector<std::string> FoldersAbove(const std::string& rel)
+std::vector<std::wstring> FoldersAbove(const std::wstring& rel)
 {
-    std::vector<std::string> above;
-    for (size_t cut = rel.find('\\'); cut != std::string::npos; cut = rel.find('\\', cut + 1))
+    std::vector<std::wstring> above;
+    for (size_t cut = rel.find(L'\\'); cut != std::wstring::npos; cut = rel.find(L'\\', cut + 1))
         above.push_back(rel.substr(0, cut));
     return above;
 }
 
 Tree MakeRandomTree(TempTree& tree, unsigned seed)
 {
-    static const char* const pieces[] = {"key",   "Key",      "KEY",   "note", "a",
-                                         "x_key", "keyboard", "k_e_y", "zz",   "old"};
-    static const char* const extensions[] = {"", ".txt", ".key", ".log"};
+    static const wchar_t* const pieces[] = {L"key",   L"Key",      L"KEY",   L"note", L"a",
+                                            L"x_key", L"keyboard", L"k_e_y", L"zz",   L"old"};
+    static const wchar_t* const extensions[] = {L"", L".txt", L".key", L".log"};
     std::mt19937 random(seed);
     Tree made;
-    std::vector<std::string> folders = {""};
+    std::vector<std::wstring> folders = {L""};
     for (size_t next = 0; next < folders.size() && next < 12; ++next) {
-        const std::string parent = folders[next];
+        const std::wstring parent = folders[next];
         const int entries = 2 + static_cast<int>(random() % 4);
-        std::set<std::string> taken;  // the file system ignores letter case
+        std::set<std::wstring> taken;  // the file system ignores letter case
         for (int i = 0; i < entries; ++i) {
             // Some names are a single piece, so an exact match has something to find.
-            std::string name = pieces[random() % 10];
+            std::wstring name = pieces[random() % 10];
             if (random() % 3 != 0) name += pieces[random() % 10];
-            const bool isFolder = random() % 3 == 0 && FoldersAbove(parent + "\\x").size() < 4;
+            const bool isFolder = random() % 3 == 0 && FoldersAbove(parent + L"\\x").size() < 4;
             if (!isFolder) name += extensions[random() % 4];
             if (!taken.insert(Lower(name)).second) continue;
-            const std::string rel = parent.empty() ? name : parent + "\\" + name;
+            const std::wstring rel = parent.empty() ? name : parent + L"\\" + name;
             if (isFolder) {
                 tree.AddFolder(rel);
                 folders.push_back(rel);
@@ -86,7 +87,7 @@ Tree MakeRandomTree(TempTree& tree, unsigned seed)
     return made;
 }
 
-void CheckRun(unsigned seed, const std::string& keyword, const Options& o)
+void CheckRun(unsigned seed, const std::wstring& keyword, const Options& o)
 {
     SCOPED_TRACE("seed " + std::to_string(seed) + " files " + std::to_string(o.files) +
                  " folders " + std::to_string(o.folders) + " case " + std::to_string(o.matchCase) +
@@ -95,16 +96,16 @@ void CheckRun(unsigned seed, const std::string& keyword, const Options& o)
     const Tree before = MakeRandomTree(tree, seed);
 
     // Reference: what must go, and the rows each pass must write.
-    std::set<std::string> gone;
+    std::set<std::wstring> gone;
     std::multiset<Row> fileRows, folderRows;
     for (const auto& [rel, isFolder] : before) {
         bool folderAboveMatches = false;
-        for (const std::string& above : FoldersAbove(rel))
+        for (const std::wstring& above : FoldersAbove(rel))
             folderAboveMatches = folderAboveMatches || Matches(NameOf(above), keyword, o);
         const bool matches = Matches(NameOf(rel), keyword, o);
-        if (!isFolder && o.files && matches) fileRows.insert(Row("√", tree.Path(rel)));
+        if (!isFolder && o.files && matches) fileRows.insert(Row(L"√", tree.Path(rel)));
         if (isFolder && o.folders && matches)
-            folderRows.insert(Row(folderAboveMatches ? "×" : "√", tree.Path(rel)));
+            folderRows.insert(Row(folderAboveMatches ? L"×" : L"√", tree.Path(rel)));
         const bool removedAsFile = !isFolder && o.files && matches;
         const bool removedWithFolder = o.folders && (folderAboveMatches || (isFolder && matches));
         if (removedAsFile || removedWithFolder) gone.insert(rel);
@@ -129,14 +130,14 @@ void CheckRun(unsigned seed, const std::string& keyword, const Options& o)
         ASSERT_LT(at, rows.size());
         ++at;  // heading row
         std::multiset<Row> actual;
-        std::set<std::string> seen;
-        while (at < rows.size() && rows[at] != Row("", "")) {
+        std::set<std::wstring> seen;
+        while (at < rows.size() && rows[at] != Row(L"", L"")) {
             // Pre-order: a nested match comes after the match it lies in.
-            if (rows[at].first == "×") {
+            if (rows[at].first == L"×") {
                 bool outerSeen = false;
-                for (const std::string& s : seen)
+                for (const std::wstring& s : seen)
                     outerSeen =
-                        outerSeen || rows[at].second.compare(0, s.size() + 1, s + "\\") == 0;
+                        outerSeen || rows[at].second.compare(0, s.size() + 1, s + L"\\") == 0;
                 EXPECT_TRUE(outerSeen) << rows[at].second;
             }
             seen.insert(rows[at].second);
@@ -160,5 +161,5 @@ TEST(CleanDifferential, RandomTreesLoseExactlyWhatTheReferenceSays)
         {true, true, true, false},   {true, true, false, true},
     };
     for (unsigned seed = 1; seed <= 6; ++seed)
-        for (const Options& o : options) CheckRun(seed, seed % 2 ? "key" : "KEY", o);
+        for (const Options& o : options) CheckRun(seed, seed % 2 ? L"key" : L"KEY", o);
 }

@@ -7,27 +7,29 @@
 
 #include "res/resource.h"
 #include "tests/dialog/SweepDlgDriver.h"
+#include "tests/support/WindowText.h"
 #include "tests/support/TempTree.h"
 
 TEST(SweepDlgStartUp, EveryControlShowsItsDefault)
 {
     SweepDlgDriver::Run([](SweepDlgDriver& d) {
-        EXPECT_EQ(WindowText(d.Window()), "Varnel V1.0");
-        EXPECT_EQ(d.Text(IDC_EDIT_PATH), "支持目录拖曳");
-        EXPECT_EQ(d.Text(IDC_COMBO_KEYWORD), "");
-        EXPECT_EQ(d.Text(IDC_STATIC_STATUS), "");
-        EXPECT_EQ(d.Text(IDC_STATIC_WARNING), "温馨提示：当选中删除目录时同时会删除该目录下的所有文"
-                                              "件，目前版本暂不支持从回收站恢复，请谨慎使用！");
+        EXPECT_EQ(WindowText(d.Window()), L"Varnel V1.0");
+        EXPECT_EQ(d.Text(IDC_EDIT_PATH), L"支持目录拖曳");
+        EXPECT_EQ(d.Text(IDC_COMBO_KEYWORD), L"");
+        EXPECT_EQ(d.Text(IDC_STATIC_STATUS), L"");
+        EXPECT_EQ(d.Text(IDC_STATIC_WARNING),
+                  L"温馨提示：当选中删除目录时同时会删除该目录下的所有文"
+                  L"件，目前版本暂不支持从回收站恢复，请谨慎使用！");
         EXPECT_FALSE(d.IsChecked(IDC_CHECK_EXACT_MATCH));
         EXPECT_FALSE(d.IsChecked(IDC_CHECK_MATCH_CASE));
         EXPECT_TRUE(d.IsChecked(IDC_CHECK_DELETE_FOLDERS));
         EXPECT_FALSE(d.IsChecked(IDC_CHECK_DELETE_FILES));
         EXPECT_TRUE(d.Rows().empty());
-        const LRESULT icon = ::SendMessageA(d.Window(), WM_GETICON, ICON_BIG, 0);
+        const LRESULT icon = ::SendMessageW(d.Window(), WM_GETICON, ICON_BIG, 0);
         EXPECT_NE(icon, 0);
-        EXPECT_EQ(::SendMessageA(d.Window(), WM_GETICON, ICON_SMALL, 0), icon);
+        EXPECT_EQ(::SendMessageW(d.Window(), WM_GETICON, ICON_SMALL, 0), icon);
         // Dragging the minimised window shows the same icon.
-        EXPECT_EQ(::SendMessageA(d.Window(), WM_QUERYDRAGICON, 0, 0), icon);
+        EXPECT_EQ(::SendMessageW(d.Window(), WM_QUERYDRAGICON, 0, 0), icon);
     });
 }
 
@@ -35,32 +37,32 @@ TEST(SweepDlgStartUp, LogHasTwoColumnsFillingItsWidth)
 {
     SweepDlgDriver::Run([](SweepDlgDriver& d) {
         const HWND hList = d.Item(IDC_LIST_LOG);
-        const HWND hHeader = reinterpret_cast<HWND>(::SendMessageA(hList, LVM_GETHEADER, 0, 0));
-        ASSERT_EQ(::SendMessageA(hHeader, HDM_GETITEMCOUNT, 0, 0), 2);
+        const HWND hHeader = reinterpret_cast<HWND>(::SendMessageW(hList, LVM_GETHEADER, 0, 0));
+        ASSERT_EQ(::SendMessageW(hHeader, HDM_GETITEMCOUNT, 0, 0), 2);
 
-        const char* titles[] = {"操作", "操作对象"};
+        const wchar_t* titles[] = {L"操作", L"操作对象"};
         for (int column = 0; column < 2; ++column) {
-            char buffer[64] = {};
-            LVCOLUMNA info = {};
+            wchar_t buffer[64] = {};
+            LVCOLUMNW info = {};
             info.mask = LVCF_TEXT | LVCF_FMT;
             info.pszText = buffer;
             info.cchTextMax = sizeof buffer;
             ASSERT_TRUE(
-                ::SendMessageA(hList, LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(&info)));
+                ::SendMessageW(hList, LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&info)));
             EXPECT_STREQ(buffer, titles[column]);
             EXPECT_EQ(info.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_LEFT);
         }
         RECT client;
         ::GetClientRect(hList, &client);
-        EXPECT_EQ(::SendMessageA(hList, LVM_GETCOLUMNWIDTH, 0, 0), 100);
-        EXPECT_EQ(::SendMessageA(hList, LVM_GETCOLUMNWIDTH, 1, 0),
+        EXPECT_EQ(::SendMessageW(hList, LVM_GETCOLUMNWIDTH, 0, 0), 100);
+        EXPECT_EQ(::SendMessageW(hList, LVM_GETCOLUMNWIDTH, 1, 0),
                   client.right - client.left - 100);
 
-        EXPECT_EQ(::SendMessageA(hList, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0),
+        EXPECT_EQ(::SendMessageW(hList, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0),
                   LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-        EXPECT_EQ(static_cast<COLORREF>(::SendMessageA(hList, LVM_GETBKCOLOR, 0, 0)),
+        EXPECT_EQ(static_cast<COLORREF>(::SendMessageW(hList, LVM_GETBKCOLOR, 0, 0)),
                   RGB(255, 255, 255));
-        EXPECT_EQ(static_cast<COLORREF>(::SendMessageA(hList, LVM_GETTEXTBKCOLOR, 0, 0)),
+        EXPECT_EQ(static_cast<COLORREF>(::SendMessageW(hList, LVM_GETTEXTBKCOLOR, 0, 0)),
                   RGB(255, 255, 255));
     });
 }
@@ -69,7 +71,7 @@ TEST(SweepDlgWindow, SizeLimitsIgnoreTheScreen)
 {
     SweepDlgDriver::Run([](SweepDlgDriver& d) {
         MINMAXINFO info = {};
-        ::SendMessageA(d.Window(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+        ::SendMessageW(d.Window(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
         EXPECT_EQ(info.ptMaxSize.x, 1024);
         EXPECT_EQ(info.ptMaxSize.y, 768);
         EXPECT_EQ(info.ptMinTrackSize.x, 605);
@@ -84,31 +86,31 @@ TEST(SweepDlgWindow, SystemMenuOpensTheAboutBoxEachTime)
         const int count = ::GetMenuItemCount(hMenu);
         ASSERT_GE(count, 2);
         EXPECT_EQ(::GetMenuItemID(hMenu, count - 1), static_cast<UINT>(IDM_ABOUTBOX));
-        char text[64] = {};
-        ::GetMenuStringA(hMenu, count - 1, text, sizeof text, MF_BYPOSITION);
-        EXPECT_STREQ(text, "关于 Varnel(&A)...");
+        wchar_t text[64] = {};
+        ::GetMenuStringW(hMenu, count - 1, text, sizeof text, MF_BYPOSITION);
+        EXPECT_STREQ(text, L"关于 Varnel(&A)...");
         EXPECT_TRUE(::GetMenuState(hMenu, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
         int separators = 0;
         for (int i = 0; i < count; ++i)
             separators += (::GetMenuState(hMenu, i, MF_BYPOSITION) & MF_SEPARATOR) ? 1 : 0;
 
-        std::vector<std::vector<std::string>> shown;
+        std::vector<std::vector<std::wstring>> shown;
         ActivationWatch watch([&](HWND hAbout) {
-            std::vector<std::string> lines = {WindowText(hAbout)};
+            std::vector<std::wstring> lines = {WindowText(hAbout)};
             for (int id = IDC_ABOUT_LINE1; id <= IDC_ABOUT_LINE5; ++id)
                 lines.push_back(WindowText(::GetDlgItem(hAbout, id)));
             shown.push_back(lines);
-            ::PostMessageA(hAbout, WM_COMMAND, IDOK, 0);
+            ::PostMessageW(hAbout, WM_COMMAND, IDOK, 0);
         });
-        ::SendMessageA(d.Window(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
-        ::SendMessageA(d.Window(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+        ::SendMessageW(d.Window(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+        ::SendMessageW(d.Window(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
 
         ASSERT_EQ(shown.size(), 2u);
         EXPECT_EQ(shown[0], shown[1]);
-        EXPECT_EQ(shown[0][0], "关于");
-        EXPECT_EQ(shown[0][1], "Varnel V1.0");
+        EXPECT_EQ(shown[0][0], L"关于");
+        EXPECT_EQ(shown[0][1], L"Varnel V1.0");
         for (size_t line = 2; line < shown[0].size(); ++line)
-            EXPECT_FALSE(shown[0][line].empty()) << "about line " << line;
+            EXPECT_FALSE(shown[0][line].empty()) << L"about line " << line;
         // The menu is built once: a second look finds no new separator.
         int separatorsAfter = 0;
         for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i)
@@ -120,23 +122,23 @@ TEST(SweepDlgWindow, SystemMenuOpensTheAboutBoxEachTime)
 TEST(SweepDlgWindow, DroppedItemsGoToTheFolderEditLastOneWins)
 {
     TempTree tree;
-    tree.AddFolder("one");
-    tree.AddFolder("two");
-    tree.AddFolder("three");
-    tree.AddFile("note.txt");
+    tree.AddFolder(L"one");
+    tree.AddFolder(L"two");
+    tree.AddFolder(L"three");
+    tree.AddFile(L"note.txt");
 
     SweepDlgDriver::Run([&](SweepDlgDriver& d) {
-        d.DropFiles({tree.Path("one"), tree.Path("two"), tree.Path("three")});
-        EXPECT_EQ(d.Text(IDC_EDIT_PATH), tree.Path("three"));
+        d.DropFiles({tree.Path(L"one"), tree.Path(L"two"), tree.Path(L"three")});
+        EXPECT_EQ(d.Text(IDC_EDIT_PATH), tree.Path(L"three"));
         EXPECT_TRUE(::IsWindowEnabled(d.Item(IDC_EDIT_PATH)));
 
-        const HGLOBAL hDrop = d.DropFiles({tree.Path("note.txt")});
-        EXPECT_EQ(d.Text(IDC_EDIT_PATH), tree.Path("note.txt"));
+        const HGLOBAL hDrop = d.DropFiles({tree.Path(L"note.txt")});
+        EXPECT_EQ(d.Text(IDC_EDIT_PATH), tree.Path(L"note.txt"));
         // The handler releases the drop handle once it has read it.
         EXPECT_EQ(::GlobalSize(hDrop), 0u);
 
         // A path past MAX_PATH arrives whole, never cut to a shorter, other folder.
-        const std::string longPath = tree.Path(std::string(300, 'x'));
+        const std::wstring longPath = tree.Path(std::wstring(300, L'x'));
         d.DropFiles({longPath});
         EXPECT_EQ(d.Text(IDC_EDIT_PATH), longPath);
     });
@@ -146,10 +148,10 @@ TEST(SweepDlgWindow, CancelledPickerEmptiesTheFolderEdit)
 {
     SweepDlgDriver::Run([](SweepDlgDriver& d) {
         ActivationWatch watch(
-            [](HWND hPicker) { ::PostMessageA(hPicker, WM_COMMAND, IDCANCEL, 0); });
+            [](HWND hPicker) { ::PostMessageW(hPicker, WM_COMMAND, IDCANCEL, 0); });
         d.Click(IDC_BUTTON_BROWSE);
         EXPECT_EQ(watch.Count(), 1);
-        EXPECT_EQ(d.Text(IDC_EDIT_PATH), "");
+        EXPECT_EQ(d.Text(IDC_EDIT_PATH), L"");
     });
 }
 
@@ -160,39 +162,39 @@ namespace {
 void PressKey(SweepDlgDriver& d, WPARAM key)
 {
     MSG msg = {::GetFocus(), WM_KEYDOWN, key, 0, 0, {0, 0}};
-    ::IsDialogMessageA(d.Window(), &msg);
+    ::IsDialogMessageW(d.Window(), &msg);
 }
 
 }  // namespace
 
-// The owner-drawn "现在清理" no longer says it is the default button, so Enter must still find
+// The owner-drawn L"现在清理" no longer says it is the default button, so Enter must still find
 // it wherever the focus is, and must never fall back to closing the dialog.
 TEST(SweepDlgWindow, EnterCleansWhereverTheFocusIsAndKeepsTheWindowOpen)
 {
     struct Focus {
-        const char* where;
+        const wchar_t* where;
         int id;
         int tabs;  // Tab presses after focusing the control
     };
     const Focus cases[] = {
-        {"folder edit", IDC_EDIT_PATH, 0},
-        {"keyword box", IDC_COMBO_KEYWORD, 0},
-        {"check box", IDC_CHECK_MATCH_CASE, 0},
-        {"browse button", IDC_BUTTON_BROWSE, 0},
-        {"clean button", IDC_BUTTON_CLEAN, 0},
-        {"exit button", IDCANCEL, 0},
-        {"log list", IDC_LIST_LOG, 0},
-        {"tabbed on from the folder edit", IDC_EDIT_PATH, 3},
-        {"tabbed round the whole dialog", IDC_EDIT_PATH, 12},
+        {L"folder edit", IDC_EDIT_PATH, 0},
+        {L"keyword box", IDC_COMBO_KEYWORD, 0},
+        {L"check box", IDC_CHECK_MATCH_CASE, 0},
+        {L"browse button", IDC_BUTTON_BROWSE, 0},
+        {L"clean button", IDC_BUTTON_CLEAN, 0},
+        {L"exit button", IDCANCEL, 0},
+        {L"log list", IDC_LIST_LOG, 0},
+        {L"tabbed on from the folder edit", IDC_EDIT_PATH, 3},
+        {L"tabbed round the whole dialog", IDC_EDIT_PATH, 12},
     };
     SweepDlgDriver::Run([&](SweepDlgDriver& d) {
         ActivationWatch otherWindows(
-            [](HWND hWnd) { ::PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0); });
+            [](HWND hWnd) { ::PostMessageW(hWnd, WM_COMMAND, IDCANCEL, 0); });
         for (const Focus& focus : cases) {
             SCOPED_TRACE(focus.where);
-            d.SetText(IDC_COMBO_KEYWORD, "key");
-            d.SetText(IDC_EDIT_PATH, "");
-            d.SetText(IDC_STATIC_STATUS, "");
+            d.SetText(IDC_COMBO_KEYWORD, L"key");
+            d.SetText(IDC_EDIT_PATH, L"");
+            d.SetText(IDC_STATIC_STATUS, L"");
             // A combo box with an edit field keeps the focus in that field.
             const HWND hItem = d.Item(focus.id);
             const HWND hChild = ::GetWindow(hItem, GW_CHILD);
@@ -200,7 +202,7 @@ TEST(SweepDlgWindow, EnterCleansWhereverTheFocusIsAndKeepsTheWindowOpen)
             for (int i = 0; i < focus.tabs; ++i) PressKey(d, VK_TAB);
             PressKey(d, VK_RETURN);
             ASSERT_TRUE(::IsWindowVisible(d.Window()));
-            EXPECT_EQ(d.Text(IDC_STATIC_STATUS), "清除[]完毕!");
+            EXPECT_EQ(d.Text(IDC_STATIC_STATUS), L"清除[]完毕!");
         }
         EXPECT_EQ(otherWindows.Count(), 0);
         EXPECT_FALSE(d.IsChecked(IDC_CHECK_MATCH_CASE));
@@ -211,7 +213,7 @@ TEST(SweepDlgWindow, EscapeAndExitCloseTheDialog)
 {
     const INT_PTR byEscape = SweepDlgDriver::Run([](SweepDlgDriver& d) {
         MSG escape = {d.Item(IDC_EDIT_PATH), WM_KEYDOWN, VK_ESCAPE, 0, 0, {0, 0}};
-        ::IsDialogMessageA(d.Window(), &escape);
+        ::IsDialogMessageW(d.Window(), &escape);
     });
     EXPECT_EQ(byEscape, IDCANCEL);
 

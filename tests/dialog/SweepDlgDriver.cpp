@@ -6,6 +6,7 @@
 
 #include "dialog/CSweepDlg.h"
 #include "res/resource.h"
+#include "tests/support/WindowText.h"
 
 namespace {
 
@@ -38,32 +39,32 @@ INT_PTR SweepDlgDriver::Run(const std::function<void(SweepDlgDriver&)>& body)
     return result;
 }
 
-void SweepDlgDriver::SetText(int id, const std::string& text)
+void SweepDlgDriver::SetText(int id, const std::wstring& text)
 {
-    ::SendMessageA(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    ::SendMessageW(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-std::string SweepDlgDriver::Text(int id) const
+std::wstring SweepDlgDriver::Text(int id) const
 {
     return WindowText(Item(id));
 }
 
 void SweepDlgDriver::SetCheck(int id, bool checked)
 {
-    ::SendMessageA(Item(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    ::SendMessageW(Item(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 bool SweepDlgDriver::IsChecked(int id) const
 {
-    return ::SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return ::SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void SweepDlgDriver::Click(int id)
 {
-    ::SendMessageA(Item(id), BM_CLICK, 0, 0);
+    ::SendMessageW(Item(id), BM_CLICK, 0, 0);
 }
 
-void SweepDlgDriver::Clean(const std::string& keyword, const std::string& folder)
+void SweepDlgDriver::Clean(const std::wstring& keyword, const std::wstring& folder)
 {
     SetText(IDC_COMBO_KEYWORD, keyword);
     SetText(IDC_EDIT_PATH, folder);
@@ -73,17 +74,17 @@ void SweepDlgDriver::Clean(const std::string& keyword, const std::string& folder
 std::vector<SweepDlgDriver::Row> SweepDlgDriver::Rows() const
 {
     const HWND hList = Item(IDC_LIST_LOG);
-    const int count = static_cast<int>(::SendMessageA(hList, LVM_GETITEMCOUNT, 0, 0));
+    const int count = static_cast<int>(::SendMessageW(hList, LVM_GETITEMCOUNT, 0, 0));
     std::vector<Row> rows;
     for (int i = 0; i < count; ++i) {
-        std::string cells[2];
+        std::wstring cells[2];
         for (int column = 0; column < 2; ++column) {
-            char buffer[1024] = {};
-            LVITEMA item = {};
+            wchar_t buffer[4096] = {};
+            LVITEMW item = {};
             item.iSubItem = column;
             item.pszText = buffer;
-            item.cchTextMax = sizeof buffer;
-            ::SendMessageA(hList, LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(&item));
+            item.cchTextMax = 4096;
+            ::SendMessageW(hList, LVM_GETITEMTEXTW, i, reinterpret_cast<LPARAM>(&item));
             cells[column] = buffer;
         }
         rows.emplace_back(cells[0], cells[1]);
@@ -91,28 +92,28 @@ std::vector<SweepDlgDriver::Row> SweepDlgDriver::Rows() const
     return rows;
 }
 
-HGLOBAL SweepDlgDriver::DropFiles(const std::vector<std::string>& paths)
+HGLOBAL SweepDlgDriver::DropFiles(const std::vector<std::wstring>& paths)
 {
-    // DROPFILES header, then the ANSI paths, each NUL-terminated, and a closing NUL.
-    size_t size = sizeof(DROPFILES) + 1;
-    for (const std::string& path : paths) size += path.size() + 1;
+    // DROPFILES header, then the UTF-16 paths, each NUL-terminated, and a closing NUL.
+    size_t size = sizeof(DROPFILES) + sizeof(wchar_t);
+    for (const std::wstring& path : paths) size += (path.size() + 1) * sizeof(wchar_t);
     const HGLOBAL hDrop = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
     auto* header = static_cast<DROPFILES*>(::GlobalLock(hDrop));
     header->pFiles = sizeof(DROPFILES);
-    header->fWide = FALSE;
-    char* text = reinterpret_cast<char*>(header + 1);
-    for (const std::string& path : paths) {
-        std::memcpy(text, path.c_str(), path.size() + 1);
+    header->fWide = TRUE;
+    wchar_t* text = reinterpret_cast<wchar_t*>(header + 1);
+    for (const std::wstring& path : paths) {
+        std::memcpy(text, path.c_str(), (path.size() + 1) * sizeof(wchar_t));
         text += path.size() + 1;
     }
     ::GlobalUnlock(hDrop);
-    ::SendMessageA(m_hDlg, WM_DROPFILES, reinterpret_cast<WPARAM>(hDrop), 0);
+    ::SendMessageW(m_hDlg, WM_DROPFILES, reinterpret_cast<WPARAM>(hDrop), 0);
     return hDrop;
 }
 
 ActivationWatch::ActivationWatch(std::function<void(HWND)> onShown)
     : m_onShown(std::move(onShown)),
-      m_hook(::SetWindowsHookExA(WH_CBT, Hook, NULL, ::GetCurrentThreadId()))
+      m_hook(::SetWindowsHookExW(WH_CBT, Hook, NULL, ::GetCurrentThreadId()))
 {
     g_watch = this;
 }
@@ -133,11 +134,4 @@ LRESULT CALLBACK ActivationWatch::Hook(int code, WPARAM wParam, LPARAM lParam)
         }
     }
     return ::CallNextHookEx(NULL, code, wParam, lParam);
-}
-
-std::string WindowText(HWND hWnd)
-{
-    char buffer[1024] = {};
-    ::GetWindowTextA(hWnd, buffer, sizeof buffer);
-    return buffer;
 }

@@ -11,7 +11,7 @@
 
 class SweepDlgDriver {
 public:
-    using Row = std::pair<std::string, std::string>;
+    using Row = std::pair<std::wstring, std::wstring>;
 
     // What DoModal returns when body left the dialog open and the driver ended it.
     static const INT_PTR kEndedByDriver = 0x5EED;
@@ -23,19 +23,19 @@ public:
     HWND Window() const { return m_hDlg; }
     HWND Item(int id) const { return ::GetDlgItem(m_hDlg, id); }
 
-    void SetText(int id, const std::string& text);
-    std::string Text(int id) const;
+    void SetText(int id, const std::wstring& text);
+    std::wstring Text(int id) const;
     void SetCheck(int id, bool checked);
     bool IsChecked(int id) const;
     void Click(int id);
 
     // Types the keyword and the folder and presses "现在清理".
-    void Clean(const std::string& keyword, const std::string& folder);
+    void Clean(const std::wstring& keyword, const std::wstring& folder);
 
     std::vector<Row> Rows() const;
 
     // Sends WM_DROPFILES with a real drop handle holding the paths; returns the handle.
-    HGLOBAL DropFiles(const std::vector<std::string>& paths);
+    HGLOBAL DropFiles(const std::vector<std::wstring>& paths);
 
 private:
     explicit SweepDlgDriver(HWND hDlg)
@@ -63,5 +63,3 @@ private:
     HHOOK m_hook;
     int m_count = 0;
 };
-
-std::string WindowText(HWND hWnd);

@@ -16,49 +16,50 @@ class Links : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        outside.AddFile("secret_link.txt", "outside bytes\r\n\x01\xFF");
-        outside.AddFolder("odir");
-        outside.AddFile("odir\\link_inner.txt", "inner bytes");
+        outside.AddFile(L"secret_link.txt", L"outside bytes\r\n\x01\xFF");
+        outside.AddFolder(L"odir");
+        outside.AddFile(L"odir\\link_inner.txt", L"inner bytes");
         outsideBefore = Snapshot();
 
-        inside.AddFile("real.txt", "real");
-        inside.AddFolder("sub");
-        inside.AddFile("sub\\plain_link.txt", "plain");
-        if (!inside.AddLink("dir_link", outside.Path("odir")) ||
-            !inside.AddLink("file_link", outside.Path("secret_link.txt")) ||
-            !inside.AddLink("sub\\inner_link", inside.Path("real.txt")) ||
-            !inside.AddLink("sub\\outer_link", outside.Path("secret_link.txt")) ||
-            !inside.AddLink("sub\\loop_link", inside.Root()))
-            GTEST_SKIP() << "no Unix side to make links with";
+        inside.AddFile(L"real.txt", L"real");
+        inside.AddFolder(L"sub");
+        inside.AddFile(L"sub\\plain_link.txt", L"plain");
+        if (!inside.AddLink(L"dir_link", outside.Path(L"odir")) ||
+            !inside.AddLink(L"file_link", outside.Path(L"secret_link.txt")) ||
+            !inside.AddLink(L"sub\\inner_link", inside.Path(L"real.txt")) ||
+            !inside.AddLink(L"sub\\outer_link", outside.Path(L"secret_link.txt")) ||
+            !inside.AddLink(L"sub\\loop_link", inside.Root()))
+            GTEST_SKIP() << L"no Unix side to make links with";
     }
 
-    std::map<std::string, std::string> Snapshot() const
+    std::map<std::wstring, std::wstring> Snapshot() const
     {
-        std::map<std::string, std::string> contents;
-        for (const std::string& entry : outside.Entries()) contents[entry] = outside.Content(entry);
+        std::map<std::wstring, std::wstring> contents;
+        for (const std::wstring& entry : outside.Entries())
+            contents[entry] = outside.Content(entry);
         return contents;
     }
 
     TempTree outside;
     TempTree inside;
-    std::map<std::string, std::string> outsideBefore;
+    std::map<std::wstring, std::wstring> outsideBefore;
 };
 
 TEST_F(Links, AreToldApartFromPlainEntries)
 {
     struct Row {
-        std::string path;
+        std::wstring path;
         EntryKind kind;
     } const rows[] = {
-        {inside.Path("real.txt"), EntryKind::File},
-        {inside.Path("sub"), EntryKind::Folder},
-        {inside.Path("dir_link"), EntryKind::FolderLink},
-        {inside.Path("sub\\loop_link"), EntryKind::FolderLink},
-        {inside.Path("missing"), EntryKind::Missing},
+        {inside.Path(L"real.txt"), EntryKind::File},
+        {inside.Path(L"sub"), EntryKind::Folder},
+        {inside.Path(L"dir_link"), EntryKind::FolderLink},
+        {inside.Path(L"sub\\loop_link"), EntryKind::FolderLink},
+        {inside.Path(L"missing"), EntryKind::Missing},
     };
     for (const Row& row : rows) EXPECT_EQ(int(row.kind), int(GetEntryKind(row.path))) << row.path;
     // Wine shows a link to a file without the link mark; either way it is no plain file.
-    for (const char* link : {"file_link", "sub\\inner_link", "sub\\outer_link"}) {
+    for (const wchar_t* link : {L"file_link", L"sub\\inner_link", L"sub\\outer_link"}) {
         const EntryKind kind = GetEntryKind(inside.Path(link));
         EXPECT_TRUE(kind == EntryKind::FileLink || kind == EntryKind::Elsewhere) << link;
     }
@@ -67,37 +68,37 @@ TEST_F(Links, AreToldApartFromPlainEntries)
 TEST_F(Links, AreNotEnteredByTheWalks)
 {
     PathList files, folders;
-    FindMatchingFiles(inside.Root(), "link", files, 0, 0);
-    FindMatchingFolders(inside.Root(), "link", folders, 0, 0);
+    FindMatchingFiles(inside.Root(), L"link", files, 0, 0);
+    FindMatchingFolders(inside.Root(), L"link", folders, 0, 0);
     for (const PathEntry& entry : files)
         EXPECT_NE(EntryKind::Elsewhere, GetEntryKind(entry.path)) << entry.path;
-    std::vector<std::string> plainFiles;
-    for (const std::string& path : RelativePaths(inside, files))
+    std::vector<std::wstring> plainFiles;
+    for (const std::wstring& path : RelativePaths(inside, files))
         if (GetEntryKind(inside.Path(path)) == EntryKind::File) plainFiles.push_back(path);
-    EXPECT_EQ(std::vector<std::string>{"sub\\plain_link.txt"}, plainFiles);
-    const std::vector<std::string> folderPaths = RelativePaths(inside, folders);
-    EXPECT_EQ((std::set<std::string>{"dir_link", "sub\\loop_link"}),
-              std::set<std::string>(folderPaths.begin(), folderPaths.end()));
+    EXPECT_EQ(std::vector<std::wstring>{L"sub\\plain_link.txt"}, plainFiles);
+    const std::vector<std::wstring> folderPaths = RelativePaths(inside, folders);
+    EXPECT_EQ((std::set<std::wstring>{L"dir_link", L"sub\\loop_link"}),
+              std::set<std::wstring>(folderPaths.begin(), folderPaths.end()));
 }
 
 TEST_F(Links, SurviveEmptyingAndCleaningWithTheirTargets)
 {
-    EmptyFolder(inside.Path("dir_link"));
+    EmptyFolder(inside.Path(L"dir_link"));
     EXPECT_EQ(outsideBefore, Snapshot());
 
     // What a clean run does with the walks' lists.
     PathList files, folders;
-    FindMatchingFiles(inside.Root(), "link", files, 0, 0);
-    for (const PathEntry& entry : files) DeleteFileA(entry.path.c_str());
-    FindMatchingFolders(inside.Root(), "link", folders, 0, 0);
+    FindMatchingFiles(inside.Root(), L"link", files, 0, 0);
+    for (const PathEntry& entry : files) DeleteFileW(entry.path.c_str());
+    FindMatchingFolders(inside.Root(), L"link", folders, 0, 0);
     for (const PathEntry& entry : folders) {
         EmptyFolder(entry.path);
-        RemoveDirectoryA(entry.path.c_str());
+        RemoveDirectoryW(entry.path.c_str());
     }
     EmptyFolder(inside.Root());
 
     EXPECT_EQ(outsideBefore, Snapshot());
-    EXPECT_FALSE(inside.Exists("sub\\plain_link.txt"));
+    EXPECT_FALSE(inside.Exists(L"sub\\plain_link.txt"));
 }
 
 }  // namespace

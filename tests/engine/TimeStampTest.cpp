@@ -1,5 +1,6 @@
 #include "engine/TimeStamp.h"
 #include "framework/CTime.h"
+#include "tests/support/WideText.h"
 
 #include <gtest/gtest.h>
 
@@ -23,43 +24,44 @@ TEST(FormatTimeStamp, PadsEveryFieldButTheYear)
 {
     struct Row {
         struct tm time;
-        const char* text;
+        LPCTSTR text;
     } const rows[] = {
-        {LocalTime(2015, 3, 7, 9, 5, 2), "2015-03-07 09:05:02"},
-        {LocalTime(2015, 12, 31, 23, 59, 59), "2015-12-31 23:59:59"},
-        {LocalTime(2015, 3, 15, 0, 0, 0), "2015-03-15 00:00:00"},
-        {LocalTime(2024, 1, 1, 10, 10, 10), "2024-01-01 10:10:10"},
-        {LocalTime(999, 10, 9, 12, 0, 9), "999-10-09 12:00:09"},
+        {LocalTime(2015, 3, 7, 9, 5, 2), _T("2015-03-07 09:05:02")},
+        {LocalTime(2015, 12, 31, 23, 59, 59), _T("2015-12-31 23:59:59")},
+        {LocalTime(2015, 3, 15, 0, 0, 0), _T("2015-03-15 00:00:00")},
+        {LocalTime(2024, 1, 1, 10, 10, 10), _T("2024-01-01 10:10:10")},
+        {LocalTime(999, 10, 9, 12, 0, 9), _T("999-10-09 12:00:09")},
     };
-    for (const Row& row : rows) EXPECT_EQ(row.text, FormatTimeStamp(row.time));
+    for (const Row& row : rows) EXPECT_EQ(Text(row.text), FormatTimeStamp(row.time));
 }
 
 TEST(IntToText, WritesDecimalDigits)
 {
     struct Row {
         int value;
-        const char* text;
+        LPCTSTR text;
     } const rows[] = {
-        {0, "0"},
-        {7, "7"},
-        {10, "10"},
-        {1900, "1900"},
-        {-5, "-5"},
-        {INT_MAX, "2147483647"},
-        {INT_MIN, "-2147483648"},
+        {0, _T("0")},
+        {7, _T("7")},
+        {10, _T("10")},
+        {1900, _T("1900")},
+        {-5, _T("-5")},
+        {INT_MAX, _T("2147483647")},
+        {INT_MIN, _T("-2147483648")},
     };
-    for (const Row& row : rows) EXPECT_EQ(row.text, IntToText(row.value)) << row.value;
+    for (const Row& row : rows) EXPECT_EQ(Text(row.text), IntToText(row.value)) << row.value;
 }
 
 TEST(GetTimeStamp, IsTheCurrentLocalTime)
 {
     const time_t before = std::time(nullptr);
-    const std::string stamp = GetTimeStamp();
+    const WString stamp = GetTimeStamp();
     const time_t after = std::time(nullptr);
     struct tm early = {}, late = {};
     ASSERT_TRUE(CTime(before).GetLocalTm(&early));
     ASSERT_TRUE(CTime(after).GetLocalTm(&late));
-    EXPECT_TRUE(stamp == FormatTimeStamp(early) || stamp == FormatTimeStamp(late)) << stamp;
+    EXPECT_TRUE(stamp == FormatTimeStamp(early) || stamp == FormatTimeStamp(late))
+        << Shown(stamp.c_str());
     EXPECT_EQ(19u, stamp.size());
 }
 

@@ -8,37 +8,31 @@
 
 namespace {
 
-// Name pieces: Latin letters in both cases, Chinese characters, and characters whose
-// second byte is a Latin letter ("\x81\x41" ends in 'A'), which no Latin keyword may hit.
-const char* const kPieces[] = {"a",
-                               "A",
-                               "b",
-                               "B",
-                               "ab",
-                               "Ab",
-                               "\xD6\xD0",
-                               "\xCE\xC4",
-                               "\x81\x41",
-                               "\x81"
-                               "b",
-                               ".",
-                               "_"};
+// Name pieces: letters with their other case (Latin, Greek, Cyrillic, full-width), Chinese,
+// a character outside the Basic Multilingual Plane, and punctuation.
+const wchar_t* const kPieces[] = {L"a",  L"A",  L"σ",  L"Σ", L"д", L"Д",
+                                  L"ｂ", L"Ｂ", L"中", L"😀", L".", L"_"};
+// Keywords may also hold half of a surrogate pair, which no name may be matched inside.
+const wchar_t* const kKeywordPieces[] = {L"a",  L"A", L"σ",      L"Σ",      L"д", L"Ｂ",
+                                         L"中", L"😀", L"\xD83D", L"\xDE00", L"."};
 
-std::string RandomText(std::mt19937& random, int minPieces, int maxPieces)
+template <size_t N>
+std::wstring RandomText(std::mt19937& random, const wchar_t* const (&pieces)[N], int minPieces,
+                        int maxPieces)
 {
     std::uniform_int_distribution<int> count(minPieces, maxPieces);
-    std::uniform_int_distribution<size_t> piece(0, sizeof kPieces / sizeof kPieces[0] - 1);
-    std::string text;
-    for (int n = count(random); n > 0; --n) text += kPieces[piece(random)];
+    std::uniform_int_distribution<size_t> piece(0, N - 1);
+    std::wstring text;
+    for (int n = count(random); n > 0; --n) text += pieces[piece(random)];
     return text;
 }
-
-void Populate(TempTree& tree, const std::string& folder, int depth, std::mt19937& random)
+void Populate(TempTree& tree, const std::wstring& folder, int depth, std::mt19937& random)
 {
     std::uniform_int_distribution<int> entries(0, 4);
     for (int n = entries(random); n > 0; --n) {
-        const std::string name = (folder.empty() ? "" : folder + "\\") + RandomText(random, 1, 4) +
-                                 std::to_string(n);  // the digit keeps siblings apart
+        const std::wstring name = (folder.empty() ? L"" : folder + L"\\") +
+                                  RandomText(random, kPieces, 1, 4) +
+                                  std::to_wstring(n);  // the digit keeps siblings apart
         if (depth < 3 && random() % 2) {
             tree.AddFolder(name);
             Populate(tree, name, depth + 1, random);
@@ -48,34 +42,43 @@ void Populate(TempTree& tree, const std::string& folder, int depth, std::mt19937
     }
 }
 
-// The reference rule works on UTF-16 text, where characters cannot be split.
-std::wstring Wide(const std::string& text, bool fold)
+// The reference rule works on code points, where a pair cannot be split, and knows the
+// case pairs of the pieces.
+std::u32string CodePoints(const std::wstring& text, bool fold)
 {
-    wchar_t buffer[512] = {};
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, buffer, 512);
-    std::wstring wide = buffer;
-    if (fold)
-        for (wchar_t& c : wide)
-            if (c >= L'A' && c <= L'Z') c = wchar_t(c - L'A' + L'a');
-    return wide;
+    static const std::wstring lower = L"aσдｂ", upper = L"AΣДＢ";
+    std::u32string points;
+    for (size_t i = 0; i < text.size(); ++i) {
+        wchar_t c = text[i];
+        if (fold && lower.find(c) != std::wstring::npos) c = upper[lower.find(c)];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
+            points += char32_t(0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00));
+            ++i;
+        } else {
+            points += char32_t(c);
+        }
+    }
+    return points;
 }
 
-bool ReferenceMatch(const std::string& name, const std::string& keyword, int exact, int matchCase)
+bool ReferenceMatch(const std::wstring& name, const std::wstring& keyword, int exact, int matchCase)
 {
-    const std::wstring n = Wide(name, matchCase == 0), k = Wide(keyword, matchCase == 0);
-    return exact ? n == k : n.find(k) != std::wstring::npos;
+    const std::u32string n = CodePoints(name, matchCase == 0),
+                         k = CodePoints(keyword, matchCase == 0);
+    return exact ? n == k : n.find(k) != std::u32string::npos;
 }
 
 // What the walks should collect, in enumeration order, found with a plain enumeration.
-void Reference(const std::string& folder, const std::string& keyword, int exact, int matchCase,
+void Reference(const std::wstring& folder, const std::wstring& keyword, int exact, int matchCase,
                PathList& files, PathList& folders)
 {
-    WIN32_FIND_DATAA data;
-    const HANDLE find = FindFirstFileA((folder + "\\*.*").c_str(), &data);
+    WIN32_FIND_DATAW data;
+    const HANDLE find = FindFirstFileW((folder + L"\\*.*").c_str(), &data);
     if (find == INVALID_HANDLE_VALUE) return;
     do {
-        const std::string name = data.cFileName, path = folder + "\\" + name;
-        if (name == "." || name == "..") continue;
+        const std::wstring name = data.cFileName, path = folder + L"\\" + name;
+        if (name == L"." || name == L"..") continue;
         const bool hit = ReferenceMatch(name, keyword, exact, matchCase);
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
             if (hit) folders.push_back({path, 0});
@@ -83,7 +86,7 @@ void Reference(const std::string& folder, const std::string& keyword, int exact,
         } else if (hit) {
             files.push_back({path, 1});
         }
-    } while (FindNextFileA(find, &data));
+    } while (FindNextFileW(find, &data));
     FindClose(find);
 }
 
@@ -92,14 +95,15 @@ TEST(TreeWalkDifferential, CollectsWhatThePlainRuleSays)
     for (unsigned seed = 1; seed <= 6; ++seed) {
         std::mt19937 random(seed);
         TempTree tree;
-        Populate(tree, "", 0, random);
+        Populate(tree, L"", 0, random);
         for (int round = 0; round < 12; ++round) {
-            const std::string keyword = RandomText(random, 1, 2);
+            const std::wstring keyword = RandomText(random, kKeywordPieces, 1, 2);
             const int exact = round % 4 == 3, matchCase = round % 2;
             PathList files, folders, expectedFiles, expectedFolders;
-            FindMatchingFiles(tree.Root(), keyword, files, exact, matchCase);
-            FindMatchingFolders(tree.Root(), keyword, folders, exact, matchCase);
-            Reference(tree.Root(), keyword, exact, matchCase, expectedFiles, expectedFolders);
+            FindMatchingFiles(tree.LongPath(L""), keyword, files, exact, matchCase);
+            FindMatchingFolders(tree.LongPath(L""), keyword, folders, exact, matchCase);
+            Reference(tree.LongPath(L""), keyword, exact, matchCase, expectedFiles,
+                      expectedFolders);
             EXPECT_EQ(RelativePaths(tree, expectedFiles), RelativePaths(tree, files))
                 << "seed " << seed << " keyword " << keyword << " exact " << exact << " case "
                 << matchCase;

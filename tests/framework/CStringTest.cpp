@@ -1,44 +1,49 @@
 #include "framework/CString.h"
 #include "framework/CStringArray.h"
+#include "tests/support/WideText.h"
 
 #include <gtest/gtest.h>
-
-#include <cstring>
 
 namespace {
 
 // Mid clamps like the framework's: the date comparison reads past the end of short texts.
 TEST(CString, MidClampsPositionsAndCounts)
 {
-    const CString text("20-12-2014");
+    const CString text(_T("20-12-2014"));
     const struct {
         int first, count;
-        const char* expected;
+        LPCTSTR expected;
     } rows[] = {
-        {6, 4, "2014"}, {3, 2, "12"},  {0, 2, "20"}, {8, 4, "14"},
-        {12, 2, ""},    {-3, 2, "20"}, {2, -1, ""},
+        {6, 4, _T("2014")}, {3, 2, _T("12")},  {0, 2, _T("20")}, {8, 4, _T("14")},
+        {12, 2, _T("")},    {-3, 2, _T("20")}, {2, -1, _T("")},
     };
     for (const auto& row : rows)
-        EXPECT_STREQ(text.Mid(row.first, row.count), row.expected) << row.first << "," << row.count;
-    EXPECT_STREQ(text.Mid(6), "2014");
+        EXPECT_EQ(Text(text.Mid(row.first, row.count)), row.expected)
+            << row.first << "," << row.count;
+    EXPECT_EQ(Text(text.Mid(6)), _T("2014"));
 }
 
-TEST(CString, FormatsLongTextsWhole)
+#ifdef _WIN32
+TEST(CString, FormatsLongWideTextsWhole)
 {
-    const std::string path(5000, 'p');
+    const WString path(5000, L'路');
     CString status;
-    status.Format("[%s] %d", path.c_str(), 7);
+    status.Format(L"[%s] %d", path.c_str(), 7);
     EXPECT_EQ(status.GetLength(), 5000 + 4);
-    EXPECT_STREQ(status.Mid(5001), "] 7");
+    EXPECT_EQ(Text(status.Mid(5001)), L"] 7");
+    EXPECT_EQ(status[1], L'路');
 }
+#endif
 
 TEST(CString, BufferRoundTripTakesTextUpToTheNul)
 {
-    CString text("old");
-    char* buffer = text.GetBuffer(16);
-    std::strcpy(buffer, "window");
+    CString text(_T("old"));
+    LPTSTR buffer = text.GetBuffer(16);
+    const WString window = _T("window");
+    window.copy(buffer, window.size());
+    buffer[window.size()] = 0;
     text.ReleaseBuffer();
-    EXPECT_STREQ(text, "window");
+    EXPECT_EQ(Text(text), _T("window"));
     EXPECT_EQ(text.GetLength(), 6);
     EXPECT_TRUE(CString(nullptr).IsEmpty());
 }
@@ -46,12 +51,12 @@ TEST(CString, BufferRoundTripTakesTextUpToTheNul)
 TEST(CStringArray, SetAtGrowFillsTheGapWithEmptyTexts)
 {
     CStringArray titles;
-    titles.SetAtGrow(0, "操作");
-    titles.SetAtGrow(2, "third");
+    titles.SetAtGrow(0, _T("操作"));
+    titles.SetAtGrow(2, _T("third"));
     ASSERT_EQ(titles.GetSize(), 3);
-    EXPECT_STREQ(titles[0], "操作");
+    EXPECT_EQ(Text(titles[0]), _T("操作"));
     EXPECT_TRUE(titles[1].IsEmpty());
-    EXPECT_STREQ(titles[2], "third");
+    EXPECT_EQ(Text(titles[2]), _T("third"));
 }
 
 }  // namespace

@@ -20,13 +20,13 @@ TEST(DialogTest, ModalRunBindsControlsBeforeTheirFirstMessageAndEnds)
     LONG buttonType = -1;
     dlg.whenShown = [&](TestDialog& d) {
         hWndButton = GetDlgItem(d.m_hWnd, IDC_DRAWN);
-        buttonType = GetWindowLongA(hWndButton, GWL_STYLE) & BS_TYPEMASK;
+        buttonType = GetWindowLongW(hWndButton, GWL_STYLE) & BS_TYPEMASK;
         UpdateWindow(d.m_hWnd);
         d.EndDialog(1234);
     };
     EXPECT_EQ(dlg.DoModal(), 1234);
     EXPECT_EQ(dlg.events,
-              (std::vector<std::string>{"OnInitDialog", "DoDataExchange(show)", "shown"}));
+              (std::vector<std::wstring>{L"OnInitDialog", L"DoDataExchange(show)", L"shown"}));
 
     // PreSubclassWindow saw the window before any message reached the object.
     EXPECT_EQ(dlg.m_btnDrawn.hWndAtPreSubclass, hWndButton);
@@ -88,23 +88,23 @@ TEST(DialogTest, UnsetCheckValueShowsClear)
 TEST(DialogTest, OkAndCancelPathsEndTheDialog)
 {
     struct Row {
-        const char* how;
+        const wchar_t* how;
         void (*close)(TestDialog&);
         int result;
         int checkAAfter;  // m_bCheckA after the run (the box was ticked during it)
     };
     const Row rows[] = {
-        {"OK button", [](TestDialog& d) { SendDlgItemMessageA(d.m_hWnd, IDOK, BM_CLICK, 0, 0); },
+        {L"OK button", [](TestDialog& d) { SendDlgItemMessageA(d.m_hWnd, IDOK, BM_CLICK, 0, 0); },
          IDOK, 1},
-        {"cancel button",
+        {L"cancel button",
          [](TestDialog& d) { SendDlgItemMessageA(d.m_hWnd, IDCANCEL, BM_CLICK, 0, 0); }, IDCANCEL,
          0},
-        {"close command", [](TestDialog& d) { d.PostMessage(WM_SYSCOMMAND, SC_CLOSE); }, IDCANCEL,
+        {L"close command", [](TestDialog& d) { d.PostMessage(WM_SYSCOMMAND, SC_CLOSE); }, IDCANCEL,
          0},
-        {"Escape key",
+        {L"Escape key",
          [](TestDialog& d) {
              SetFocus(GetDlgItem(d.m_hWnd, IDC_EDIT));
-             PostMessageA(GetDlgItem(d.m_hWnd, IDC_EDIT), WM_KEYDOWN, VK_ESCAPE, 0);
+             PostMessageW(GetDlgItem(d.m_hWnd, IDC_EDIT), WM_KEYDOWN, VK_ESCAPE, 0);
          },
          IDCANCEL, 0},
     };
@@ -137,8 +137,8 @@ TEST(DialogTest, ColumnClickIsReflectedToTheList)
     TestDialog dlg;
     int headerItems = -1;
     dlg.whenShown = [&](TestDialog& d) {
-        d.m_list.InsertColumn(0, "a", LVCFMT_LEFT, 60);
-        d.m_list.InsertColumn(1, "b", LVCFMT_LEFT, 60);
+        d.m_list.InsertColumn(0, L"a", LVCFMT_LEFT, 60);
+        d.m_list.InsertColumn(1, L"b", LVCFMT_LEFT, 60);
         CHeaderCtrl* pHeader = d.m_list.GetHeaderCtrl();
         if (pHeader != nullptr) {
             headerItems = pHeader->GetItemCount();
@@ -187,14 +187,14 @@ TEST(DialogTest, MessageBoxIsOwnedByTheWindowWithCaptionTextAndIcon)
         MessageBoxCapture capture;
         dlg.whenShown = [&](TestDialog& d) {
             hWndDialog = d.m_hWnd;
-            answer = d.MessageBox("关键字不能为空，请输入关键字!", "提示", row.type);
+            answer = d.MessageBox(L"关键字不能为空，请输入关键字!", L"提示", row.type);
             d.EndDialog(IDCANCEL);
         };
         dlg.DoModal();
         ASSERT_EQ(capture.boxes().size(), 1u) << row.type;
         const CapturedMessageBox& box = capture.boxes()[0];
-        EXPECT_EQ(box.text, "关键字不能为空，请输入关键字!");
-        EXPECT_EQ(box.caption, "提示");
+        EXPECT_EQ(box.text, L"关键字不能为空，请输入关键字!");
+        EXPECT_EQ(box.caption, L"提示");
         EXPECT_EQ(box.icon, row.icon) << row.type;
         EXPECT_EQ(box.owner, hWndDialog);
         EXPECT_EQ(answer, IDOK);

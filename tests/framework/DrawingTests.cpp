@@ -94,7 +94,7 @@ public:
         }
         CFont font;
         font.CreateFont(12, 0, 0, 0, 0, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "宋体");
+                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"宋体");
         made.push_back(font.GetSafeHandle());
         CFont* pOldFont = pDC->SelectObject(&font);
         pDC->RoundRect(CRect(lpDrawItemStruct->rcItem), CPoint(5, 5));
@@ -140,10 +140,10 @@ TEST(DrawingTest, ManyPaintsLeaveNoGdiObjectsBehind)
     dlg.whenShown = [&](TestDialog& d) {
         HWND hWndButton = GetDlgItem(d.m_hWnd, IDC_DRAWN);
         PixelCanvas canvas(60, 30);
-        SendMessageA(hWndButton, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), PRF_CLIENT);
+        SendMessageW(hWndButton, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), PRF_CLIENT);
         before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
         for (int i = 0; i < 500; ++i) {
-            SendMessageA(hWndButton, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()),
+            SendMessageW(hWndButton, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()),
                          PRF_CLIENT);
             InvalidateRect(hWndButton, nullptr, TRUE);
             UpdateWindow(hWndButton);

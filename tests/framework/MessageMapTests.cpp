@@ -14,25 +14,25 @@ LRESULT CALLBACK OriginalProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPa
 {
     g_reachedOriginal.push_back(message);
     if (message >= WM_APP && message < WM_APP + 100) return 100 + (message - WM_APP);
-    return DefWindowProcA(hWnd, message, wParam, lParam);
+    return DefWindowProcW(hWnd, message, wParam, lParam);
 }
 
 HWND CreateHost()
 {
     static ATOM atom = [] {
-        WNDCLASSA wc = {};
+        WNDCLASSW wc = {};
         wc.lpfnWndProc = &OriginalProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "FrameworkMapHost";
-        return RegisterClassA(&wc);
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"FrameworkMapHost";
+        return RegisterClassW(&wc);
     }();
-    return CreateWindowA(MAKEINTATOM(atom), "", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
-                         nullptr, GetModuleHandleA(nullptr), nullptr);
+    return CreateWindowW(MAKEINTATOM(atom), L"", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                         nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 class Probe : public CWnd {
 public:
-    std::vector<std::string> calls;
+    std::vector<std::wstring> calls;
     UINT lastUint = 0;
     LPARAM lastLParam = 0;
     CPoint lastPoint;
@@ -40,40 +40,40 @@ public:
 protected:
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam)
     {
-        calls.push_back("OnSysCommand");
+        calls.push_back(L"OnSysCommand");
         lastUint = nID;
         lastLParam = lParam;
     }
     afx_msg HCURSOR OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(0x1234); }
     afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI)
     {
-        calls.push_back("OnGetMinMaxInfo");
+        calls.push_back(L"OnGetMinMaxInfo");
         lpMMI->ptMaxSize.x = 1024;
     }
     afx_msg void OnMouseMove(UINT nFlags, CPoint point)
     {
-        calls.push_back("OnMouseMove");
+        calls.push_back(L"OnMouseMove");
         lastUint = nFlags;
         lastPoint = point;
     }
     afx_msg void OnDropFiles(HDROP hDropInfo)
     {
-        calls.push_back("OnDropFiles");
+        calls.push_back(L"OnDropFiles");
         lastLParam = reinterpret_cast<LPARAM>(hDropInfo);
     }
     afx_msg LRESULT OnAppOne(WPARAM wParam, LPARAM lParam)
     {
-        calls.push_back("OnAppOne");
+        calls.push_back(L"OnAppOne");
         return static_cast<LRESULT>(wParam + lParam);
     }
     // Default processing of the message in hand: the original procedure answers 102.
     afx_msg LRESULT OnAppTwo(WPARAM, LPARAM)
     {
-        calls.push_back("OnAppTwo");
+        calls.push_back(L"OnAppTwo");
         return Default() + 1000;
     }
-    afx_msg void OnCommandSeven() { calls.push_back("OnCommandSeven"); }
-    afx_msg void OnClickedEight() { calls.push_back("OnClickedEight"); }
+    afx_msg void OnCommandSeven() { calls.push_back(L"OnCommandSeven"); }
+    afx_msg void OnClickedEight() { calls.push_back(L"OnClickedEight"); }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -94,7 +94,7 @@ class DerivedProbe : public Probe {
 protected:
     afx_msg LRESULT OnAppOneDerived(WPARAM, LPARAM)
     {
-        calls.push_back("OnAppOneDerived");
+        calls.push_back(L"OnAppOneDerived");
         return 5;
     }
     DECLARE_MESSAGE_MAP()
@@ -133,27 +133,27 @@ TEST_F(MessageMapTest, EntriesCallTheirHandlersWithUnpackedArguments)
         UINT message;
         WPARAM wParam;
         LPARAM lParam;
-        const char* handler;
+        const wchar_t* handler;
         LRESULT result;
     };
     const Row rows[] = {
-        {WM_SYSCOMMAND, 0x10, 0x00050006, "OnSysCommand", 0},
-        {WM_APP + 1, 20, 22, "OnAppOne", 42},
-        {WM_COMMAND, MAKEWPARAM(7, 0), 0, "OnCommandSeven", 1},
-        {WM_COMMAND, MAKEWPARAM(7, 1), 0, "OnCommandSeven", 1},  // accelerator
-        {WM_COMMAND, MAKEWPARAM(8, BN_CLICKED), reinterpret_cast<LPARAM>(hWnd), "OnClickedEight",
+        {WM_SYSCOMMAND, 0x10, 0x00050006, L"OnSysCommand", 0},
+        {WM_APP + 1, 20, 22, L"OnAppOne", 42},
+        {WM_COMMAND, MAKEWPARAM(7, 0), 0, L"OnCommandSeven", 1},
+        {WM_COMMAND, MAKEWPARAM(7, 1), 0, L"OnCommandSeven", 1},  // accelerator
+        {WM_COMMAND, MAKEWPARAM(8, BN_CLICKED), reinterpret_cast<LPARAM>(hWnd), L"OnClickedEight",
          1},
     };
     for (const Row& row : rows) {
         probe.calls.clear();
         g_reachedOriginal.clear();
-        EXPECT_EQ(SendMessageA(hWnd, row.message, row.wParam, row.lParam), row.result)
+        EXPECT_EQ(SendMessageW(hWnd, row.message, row.wParam, row.lParam), row.result)
             << row.handler;
         ASSERT_EQ(probe.calls.size(), 1u) << row.handler;
         EXPECT_EQ(probe.calls[0], row.handler);
-        EXPECT_FALSE(ReachedOriginal(row.message)) << row.handler << " was also defaulted";
+        EXPECT_FALSE(ReachedOriginal(row.message)) << row.handler << L" was also defaulted";
     }
-    SendMessageA(hWnd, WM_SYSCOMMAND, 0xF123, 77);
+    SendMessageW(hWnd, WM_SYSCOMMAND, 0xF123, 77);
     EXPECT_EQ(probe.lastUint, 0xF123u);
     EXPECT_EQ(probe.lastLParam, 77);
 }
@@ -163,19 +163,19 @@ TEST_F(MessageMapTest, TypedHandlersGetTheirArgumentsAndResults)
     Probe probe;
     ASSERT_TRUE(probe.SubclassWindow(hWnd));
 
-    EXPECT_EQ(SendMessageA(hWnd, WM_QUERYDRAGICON, 0, 0), 0x1234);
+    EXPECT_EQ(SendMessageW(hWnd, WM_QUERYDRAGICON, 0, 0), 0x1234);
 
     MINMAXINFO info = {};
-    SendMessageA(hWnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    SendMessageW(hWnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
     EXPECT_EQ(info.ptMaxSize.x, 1024);
 
     // Mouse coordinates are signed 16-bit values.
-    SendMessageA(hWnd, WM_MOUSEMOVE, MK_SHIFT, MAKELPARAM(-3, 40));
+    SendMessageW(hWnd, WM_MOUSEMOVE, MK_SHIFT, MAKELPARAM(-3, 40));
     EXPECT_EQ(probe.lastUint, static_cast<UINT>(MK_SHIFT));
     EXPECT_EQ(probe.lastPoint.x, -3);
     EXPECT_EQ(probe.lastPoint.y, 40);
 
-    SendMessageA(hWnd, WM_DROPFILES, 0xABC0, 0);
+    SendMessageW(hWnd, WM_DROPFILES, 0xABC0, 0);
     EXPECT_EQ(probe.lastLParam, 0xABC0);
 }
 
@@ -183,13 +183,13 @@ TEST_F(MessageMapTest, UnhandledMessagesAndDefaultReachTheOriginalProcedure)
 {
     Probe probe;
     ASSERT_TRUE(probe.SubclassWindow(hWnd));
-    EXPECT_EQ(SendMessageA(hWnd, WM_APP + 3, 0, 0), 103);  // no entry
+    EXPECT_EQ(SendMessageW(hWnd, WM_APP + 3, 0, 0), 103);  // no entry
     EXPECT_TRUE(ReachedOriginal(WM_APP + 3));
-    EXPECT_EQ(SendMessageA(hWnd, WM_APP + 2, 0, 0), 1102);  // handler adds to Default()'s 102
+    EXPECT_EQ(SendMessageW(hWnd, WM_APP + 2, 0, 0), 1102);  // handler adds to Default()'s 102
     EXPECT_TRUE(ReachedOriginal(WM_APP + 2));
     // A command without an entry is not handled here either.
     g_reachedOriginal.clear();
-    SendMessageA(hWnd, WM_COMMAND, MAKEWPARAM(9, 0), 0);
+    SendMessageW(hWnd, WM_COMMAND, MAKEWPARAM(9, 0), 0);
     EXPECT_TRUE(ReachedOriginal(WM_COMMAND));
 }
 
@@ -203,7 +203,7 @@ protected:
     afx_msg LRESULT OnAppFive(WPARAM, LPARAM)
     {
         NMHDR header = {m_hWnd, 5, kCode};
-        return ::SendMessageA(::GetParent(m_hWnd), WM_NOTIFY, 5, reinterpret_cast<LPARAM>(&header));
+        return ::SendMessageW(::GetParent(m_hWnd), WM_NOTIFY, 5, reinterpret_cast<LPARAM>(&header));
     }
     afx_msg void OnReflected(NMHDR*, LRESULT* pResult)
     {
@@ -222,12 +222,12 @@ TEST_F(MessageMapTest, ReflectedMessageHasNoDefaultEvenInsideTheChildsOwnMessage
 {
     CWnd parent;
     ASSERT_TRUE(parent.SubclassWindow(hWnd));
-    const HWND hChild = CreateWindowA("FrameworkMapHost", "", WS_CHILD, 0, 0, 10, 10, hWnd, nullptr,
-                                      GetModuleHandleA(nullptr), nullptr);
+    const HWND hChild = CreateWindowW(L"FrameworkMapHost", L"", WS_CHILD, 0, 0, 10, 10, hWnd,
+                                      nullptr, GetModuleHandleW(nullptr), nullptr);
     NotifyingChild child;
     ASSERT_TRUE(child.SubclassWindow(hChild));
     g_reachedOriginal.clear();
-    SendMessageA(hChild, WM_APP + 5, 0, 0);
+    SendMessageW(hChild, WM_APP + 5, 0, 0);
     EXPECT_EQ(child.reflectedDefault, 0);
     // Default processing of the child's own message would have run it a second time.
     EXPECT_FALSE(ReachedOriginal(WM_APP + 5));
@@ -237,9 +237,9 @@ TEST_F(MessageMapTest, DerivedEntriesComeBeforeBaseEntries)
 {
     DerivedProbe probe;
     ASSERT_TRUE(probe.SubclassWindow(hWnd));
-    EXPECT_EQ(SendMessageA(hWnd, WM_APP + 1, 20, 22), 5);
-    SendMessageA(hWnd, WM_COMMAND, MAKEWPARAM(7, 0), 0);
-    EXPECT_EQ(probe.calls, (std::vector<std::string>{"OnAppOneDerived", "OnCommandSeven"}));
+    EXPECT_EQ(SendMessageW(hWnd, WM_APP + 1, 20, 22), 5);
+    SendMessageW(hWnd, WM_COMMAND, MAKEWPARAM(7, 0), 0);
+    EXPECT_EQ(probe.calls, (std::vector<std::wstring>{L"OnAppOneDerived", L"OnCommandSeven"}));
 }
 
 TEST_F(MessageMapTest, BindingEndsWithTheWindowOrTheObject)
@@ -254,7 +254,7 @@ TEST_F(MessageMapTest, BindingEndsWithTheWindowOrTheObject)
     }
     // The object is gone; the window works on with its own procedure.
     EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), nullptr);
-    EXPECT_EQ(SendMessageA(hWnd, WM_APP + 1, 20, 22), 101);
+    EXPECT_EQ(SendMessageW(hWnd, WM_APP + 1, 20, 22), 101);
 
     Probe probe;
     ASSERT_TRUE(probe.SubclassWindow(hWnd));
@@ -272,11 +272,11 @@ TEST_F(MessageMapTest, WindowWithoutObjectGetsOneTemporaryWrapper)
     EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), nullptr);
     EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
     // The wrapper forwards to the window but does not take its messages.
-    pFirst->SetWindowText("abc");
-    char text[8] = {};
-    GetWindowTextA(hWnd, text, sizeof text);
-    EXPECT_STREQ(text, "abc");
-    EXPECT_EQ(SendMessageA(hWnd, WM_APP + 1, 0, 0), 101);
+    pFirst->SetWindowText(L"abc");
+    wchar_t text[8] = {};
+    GetWindowTextW(hWnd, text, sizeof text);
+    EXPECT_STREQ(text, L"abc");
+    EXPECT_EQ(SendMessageW(hWnd, WM_APP + 1, 0, 0), 101);
 }
 
 }  // namespace

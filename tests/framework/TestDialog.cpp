@@ -45,7 +45,7 @@ END_MESSAGE_MAP()
 
 BOOL TestDialog::OnInitDialog()
 {
-    events.push_back("OnInitDialog");
+    events.push_back(L"OnInitDialog");
     BOOL bFocus = CDialog::OnInitDialog();
     PostMessage(WM_APP_SHOWN);
     return bFocus;
@@ -53,7 +53,7 @@ BOOL TestDialog::OnInitDialog()
 
 void TestDialog::DoDataExchange(CDataExchange* pDX)
 {
-    events.push_back(pDX->m_bSaveAndValidate ? "DoDataExchange(save)" : "DoDataExchange(show)");
+    events.push_back(pDX->m_bSaveAndValidate ? L"DoDataExchange(save)" : L"DoDataExchange(show)");
     DDX_Control(pDX, IDC_DRAWN, m_btnDrawn);
     DDX_Control(pDX, IDC_LIST, m_list);
     DDX_Control(pDX, IDC_EDIT, m_edit);
@@ -64,13 +64,13 @@ void TestDialog::DoDataExchange(CDataExchange* pDX)
 
 void TestDialog::OnOK()
 {
-    events.push_back("OnOK");
+    events.push_back(L"OnOK");
     CDialog::OnOK();
 }
 
 LRESULT TestDialog::OnShown(WPARAM, LPARAM)
 {
-    events.push_back("shown");
+    events.push_back(L"shown");
     if (whenShown) whenShown(*this);
     return 0;
 }

@@ -52,7 +52,7 @@ public:
     // Runs inside the modal loop once the dialog is up (posted from OnInitDialog); it must end
     // the dialog.
     std::function<void(TestDialog&)> whenShown;
-    std::vector<std::string> events;
+    std::vector<std::wstring> events;
     BOOL bindMissingItem = FALSE;  // exchange an item the template lacks
 
     int m_bCheckA = 0;

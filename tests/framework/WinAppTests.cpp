@@ -11,7 +11,7 @@ class DialogApp : public CWinApp {
 public:
     int initCalls = 0;
     int dialogResult = 0;
-    std::vector<std::string> commands;
+    std::vector<std::wstring> commands;
 
     BOOL InitInstance() override
     {
@@ -31,7 +31,7 @@ public:
     }
 
 protected:
-    afx_msg void OnAppCommand() { commands.push_back("9001"); }
+    afx_msg void OnAppCommand() { commands.push_back(L"9001"); }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -53,20 +53,20 @@ TEST(WinAppTest, InitInstanceReturningFalseEndsWithExitCodeZero)
 {
     DialogApp app;
     EXPECT_EQ(AfxGetApp(), &app);
-    char cmdLine[] = "ignored arguments";
-    EXPECT_EQ(AfxWinMain(GetModuleHandleA(nullptr), nullptr, cmdLine, SW_SHOWDEFAULT), 0);
+    wchar_t cmdLine[] = L"ignored arguments";
+    EXPECT_EQ(AfxWinMain(GetModuleHandleW(nullptr), nullptr, cmdLine, SW_SHOWDEFAULT), 0);
     EXPECT_EQ(app.initCalls, 1);
     EXPECT_EQ(app.dialogResult, IDCANCEL);
     EXPECT_EQ(app.m_pMainWnd, nullptr);  // the dialog is gone, and so is the pointer
     EXPECT_EQ(app.m_lpCmdLine, cmdLine);
     // The dialog left the command it had no handler for to the application.
-    EXPECT_EQ(app.commands, std::vector<std::string>{"9001"});
+    EXPECT_EQ(app.commands, std::vector<std::wstring>{L"9001"});
 }
 
 TEST(WinAppTest, MessageLoopEndsWithTheQuitCode)
 {
     LoopApp app;
-    EXPECT_EQ(AfxWinMain(GetModuleHandleA(nullptr), nullptr, nullptr, SW_SHOWDEFAULT), 5);
+    EXPECT_EQ(AfxWinMain(GetModuleHandleW(nullptr), nullptr, nullptr, SW_SHOWDEFAULT), 5);
 }
 
 TEST(WinAppTest, ApplicationIsReachableOnlyWhileItExists)

@@ -7,10 +7,10 @@
 #include <vector>
 
 struct CapturedMessageBox {
-    std::string text;     // the box's message (static 0xFFFF), 8-bit as shown
-    std::string caption;  // the box's window text
-    UINT icon;            // MB_ICONHAND, MB_ICONQUESTION, MB_ICONEXCLAMATION, MB_ICONASTERISK or 0
-    HWND owner;           // the box's owner window
+    std::wstring text;     // the box's message (static 0xFFFF)
+    std::wstring caption;  // the box's window text
+    UINT icon;             // MB_ICONHAND, MB_ICONQUESTION, MB_ICONEXCLAMATION, MB_ICONASTERISK or 0
+    HWND owner;            // the box's owner window
 };
 
 class MessageBoxCapture {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 #include <vector>
 
@@ -10,27 +9,38 @@ namespace {
 
 typedef char*(CDECL* UnixNameFunction)(LPCWSTR);
 
-std::wstring Widen(const std::string& text)
+std::string ToUtf8(const std::wstring& text)
+{
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(size), '\0');
+    if (size > 0)
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &utf8[0], size,
+                            nullptr, nullptr);
+    return utf8;
+}
+
+std::wstring FromUtf8(const std::string& text)
 {
     std::vector<wchar_t> wide(text.size() + 1);
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(),
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, wide.data(),
                                            static_cast<int>(wide.size()));
     return std::wstring(wide.data(), length > 0 ? static_cast<size_t>(length - 1) : 0);
 }
 
-void ListBelow(const std::string& folder, const std::string& prefix, std::set<std::string>& out)
+void ListBelow(const std::wstring& folder, const std::wstring& prefix, std::set<std::wstring>& out)
 {
-    WIN32_FIND_DATAA data;
-    const HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+    WIN32_FIND_DATAW data;
+    const HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
     if (find == INVALID_HANDLE_VALUE) return;
     do {
-        const std::string name = data.cFileName;
-        if (name == "." || name == "..") continue;
+        const std::wstring name = data.cFileName;
+        if (name == L"." || name == L"..") continue;
         out.insert(prefix + name);
         const DWORD attributes = data.dwFileAttributes;
         if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
-            ListBelow(folder + "\\" + name, prefix + name + "\\", out);
-    } while (FindNextFileA(find, &data));
+            ListBelow(folder + L"\\" + name, prefix + name + L"\\", out);
+    } while (FindNextFileW(find, &data));
     FindClose(find);
 }
 
@@ -39,15 +49,15 @@ void ListBelow(const std::string& folder, const std::string& prefix, std::set<st
 TempTree::TempTree()
 {
     static int counter = 0;
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
     // Wine reuses process ids, so a folder left by a killed run may hold the name: skip it.
     do {
-        std::ostringstream root;
-        root << temp << "varnel-test-" << GetCurrentProcessId() << "-" << ++counter;
+        std::wostringstream root;
+        root << temp << L"varnel-test-" << GetCurrentProcessId() << L"-" << ++counter;
         m_root = root.str();
-    } while (!CreateDirectoryA(m_root.c_str(), nullptr) && GetLastError() == ERROR_ALREADY_EXISTS);
-    const DWORD attributes = GetFileAttributesA(m_root.c_str());
+    } while (!CreateDirectoryW(m_root.c_str(), nullptr) && GetLastError() == ERROR_ALREADY_EXISTS);
+    const DWORD attributes = GetFileAttributesW(m_root.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
         ADD_FAILURE() << "cannot make scratch folder " << m_root;
 }
@@ -58,56 +68,45 @@ TempTree::~TempTree()
     if (!unixRoot.empty()) RunUnix("chmod -R u+rwx '" + unixRoot + "'; rm -rf '" + unixRoot + "'");
 }
 
-std::string TempTree::Path(const std::string& relative) const
+std::wstring TempTree::Path(const std::wstring& relative) const
 {
-    return relative.empty() ? m_root : m_root + "\\" + relative;
+    return relative.empty() ? m_root : m_root + L"\\" + relative;
 }
 
-void TempTree::AddFolder(const std::string& relative, DWORD attributes)
+std::wstring TempTree::LongPath(const std::wstring& relative) const
 {
-    const std::string path = Path(relative);
-    if (!CreateDirectoryA(path.c_str(), nullptr)) ADD_FAILURE() << "cannot make folder " << path;
-    if (attributes) SetFileAttributesA(path.c_str(), attributes);
+    return L"\\\\?\\" + Path(relative);
 }
 
-void TempTree::AddFile(const std::string& relative, const std::string& content, DWORD attributes)
+void TempTree::AddFolder(const std::wstring& relative, DWORD attributes)
 {
-    const std::string path = Path(relative);
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    const std::wstring path = LongPath(relative);
+    if (!CreateDirectoryW(path.c_str(), nullptr)) ADD_FAILURE() << "cannot make folder " << path;
+    if (attributes) SetFileAttributesW(path.c_str(), attributes);
+}
+
+void TempTree::AddFile(const std::wstring& relative, const std::wstring& content, DWORD attributes)
+{
+    const std::wstring path = LongPath(relative);
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         ADD_FAILURE() << "cannot make file " << path;
         return;
     }
+    const std::string bytes = ToUtf8(content);
     DWORD written = 0;
-    WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
-    if (attributes) SetFileAttributesA(path.c_str(), attributes);
+    if (attributes) SetFileAttributesW(path.c_str(), attributes);
 }
 
-void TempTree::AddWideFolder(const std::wstring& relative)
-{
-    const std::wstring path = Widen(m_root) + L"\\" + relative;
-    if (!CreateDirectoryW(path.c_str(), nullptr)) ADD_FAILURE() << "cannot make a wide folder";
-}
-
-void TempTree::AddWideFile(const std::wstring& relative)
-{
-    const std::wstring path = Widen(m_root) + L"\\" + relative;
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        ADD_FAILURE() << "cannot make a wide file";
-    else
-        CloseHandle(file);
-}
-
-std::string TempTree::UnixPathOf(const std::string& windowsPath)
+std::string TempTree::UnixPathOf(const std::wstring& windowsPath)
 {
     const UnixNameFunction unixName = reinterpret_cast<UnixNameFunction>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
     if (!unixName) return std::string();
-    char* name = unixName(Widen(windowsPath).c_str());
+    char* name = unixName(windowsPath.c_str());
     if (!name) return std::string();
     std::string result = name;
     HeapFree(GetProcessHeap(), 0, name);
@@ -119,25 +118,25 @@ std::string TempTree::UnixPathOf(const std::string& windowsPath)
 bool TempTree::RunUnix(const std::string& command)
 {
     static int counter = 0;
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    std::ostringstream marker;
-    marker << temp << "varnel-unix-" << GetCurrentProcessId() << "-" << ++counter << ".done";
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    std::wostringstream marker;
+    marker << temp << L"varnel-unix-" << GetCurrentProcessId() << L"-" << ++counter << L".done";
     const std::string unixMarker = UnixPathOf(marker.str());
     if (unixMarker.empty()) return false;
 
-    std::string line = "/bin/sh -c \"" + command + "; : > '" + unixMarker + "'\"";
-    STARTUPINFOA startup = {};
+    std::wstring line = FromUtf8("/bin/sh -c \"" + command + "; : > '" + unixMarker + "'\"");
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+    if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process))
         return false;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     for (int i = 0; i < 1000; ++i) {
-        if (GetFileAttributesA(marker.str().c_str()) != INVALID_FILE_ATTRIBUTES) {
-            DeleteFileA(marker.str().c_str());
+        if (GetFileAttributesW(marker.str().c_str()) != INVALID_FILE_ATTRIBUTES) {
+            DeleteFileW(marker.str().c_str());
             return true;
         }
         Sleep(10);
@@ -145,7 +144,7 @@ bool TempTree::RunUnix(const std::string& command)
     return false;
 }
 
-bool TempTree::AddLink(const std::string& relative, const std::string& target)
+bool TempTree::AddLink(const std::wstring& relative, const std::wstring& target)
 {
     const std::string unixLink = UnixPathOf(Path(relative));
     const std::string unixTarget = UnixPathOf(target);
@@ -153,22 +152,33 @@ bool TempTree::AddLink(const std::string& relative, const std::string& target)
     return RunUnix("ln -s '" + unixTarget + "' '" + unixLink + "'");
 }
 
-bool TempTree::Exists(const std::string& relative) const
+bool TempTree::Exists(const std::wstring& relative) const
 {
-    return GetFileAttributesA(Path(relative).c_str()) != INVALID_FILE_ATTRIBUTES;
+    return Attributes(relative) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::string TempTree::Content(const std::string& relative) const
+DWORD TempTree::Attributes(const std::wstring& relative) const
 {
-    std::ifstream in(Path(relative).c_str(), std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
+    return GetFileAttributesW(LongPath(relative).c_str());
 }
 
-std::set<std::string> TempTree::Entries() const
+std::wstring TempTree::Content(const std::wstring& relative) const
 {
-    std::set<std::string> entries;
-    ListBelow(m_root, "", entries);
+    const HANDLE file = CreateFileW(LongPath(relative).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                    nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::wstring();
+    std::string content;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        content.append(buffer, read);
+    CloseHandle(file);
+    return FromUtf8(content);
+}
+
+std::set<std::wstring> TempTree::Entries() const
+{
+    std::set<std::wstring> entries;
+    ListBelow(LongPath(L""), L"", entries);
     return entries;
 }

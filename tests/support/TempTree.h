@@ -1,7 +1,8 @@
 #pragma once
 // A scratch folder tree for tests that touch the file system: made fresh under the
 // temporary folder, removed again (from the Unix side under Wine, so that links are
-// removed as links and their targets are not touched).
+// removed as links and their targets are not touched). Paths are UTF-16; every call goes
+// to the system in the \\?\ form, so trees may be of any depth and hold any name.
 
 #include <windows.h>
 
@@ -15,30 +16,31 @@ public:
     TempTree(const TempTree&) = delete;
     TempTree& operator=(const TempTree&) = delete;
 
-    const std::string& Root() const { return m_root; }
+    const std::wstring& Root() const { return m_root; }
     // Root, a backslash and the relative path (Root itself for "").
-    std::string Path(const std::string& relative) const;
+    std::wstring Path(const std::wstring& relative) const;
+    // The same in the \\?\ form.
+    std::wstring LongPath(const std::wstring& relative) const;
 
-    void AddFolder(const std::string& relative, DWORD attributes = 0);
-    void AddFile(const std::string& relative, const std::string& content = "",
+    void AddFolder(const std::wstring& relative, DWORD attributes = 0);
+    // The content is written as UTF-8.
+    void AddFile(const std::wstring& relative, const std::wstring& content = L"",
                  DWORD attributes = 0);
-    // Names that the ANSI code page cannot hold.
-    void AddWideFolder(const std::wstring& relative);
-    void AddWideFile(const std::wstring& relative);
 
-    // Runs a Unix shell command and waits for it; false where there is no Unix side.
+    // Runs a Unix shell command (UTF-8) and waits for it; false where there is no Unix side.
     static bool RunUnix(const std::string& command);
-    // The Unix form of a Windows path; empty where there is no Unix side.
-    static std::string UnixPathOf(const std::string& windowsPath);
+    // The Unix form of a Windows path (UTF-8); empty where there is no Unix side.
+    static std::string UnixPathOf(const std::wstring& windowsPath);
     // A Unix symbolic link at relative pointing to the Windows path target; false when it
     // cannot be made.
-    bool AddLink(const std::string& relative, const std::string& target);
+    bool AddLink(const std::wstring& relative, const std::wstring& target);
 
-    bool Exists(const std::string& relative) const;
-    std::string Content(const std::string& relative) const;
+    bool Exists(const std::wstring& relative) const;
+    DWORD Attributes(const std::wstring& relative) const;
+    std::wstring Content(const std::wstring& relative) const;
     // Every path below the root, relative to it; links are listed but not entered.
-    std::set<std::string> Entries() const;
+    std::set<std::wstring> Entries() const;
 
 private:
-    std::string m_root;
+    std::wstring m_root;
 };
