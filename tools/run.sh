@@ -24,17 +24,22 @@ cmake --build "$out" -j "$(nproc)" --target varnel_demo
 shot=${VARNEL_SHOT:-$root/$build/run/screenshot.png}
 mkdir -p "$(dirname "$shot")"
 
-# The sample tree: files and folders named with "tmp" here and there, in any letter case.
-demo="$root/$build/run/sample"
-rm -rf "$demo" "$demo.ready" "$demo.stop"
-mkdir -p "$demo/project/build_tmp/obj" "$demo/project/src" "$demo/photos/TMP" "$demo/notes"
+# The sample tree, on the prefix's own C: drive (C:\示例): files and folders named with "tmp"
+# here and there, in any letter case and several scripts.
+tools/wine-run cmd /c rem >/dev/null 2>&1  # makes the prefix on first use
+demo="$WINEPREFIX/drive_c/示例"
+signals="$root/$build/run"
+mkdir -p "$signals"
+rm -rf "$demo" "$signals/ready" "$signals/stop"
+mkdir -p "$demo/project/build_tmp/obj" "$demo/project/src" "$demo/photos/TMP" "$demo/笔记"
 for f in project/readme.txt project/src/main.c project/src/main.c.tmp project/build_tmp/obj/a.o \
-         photos/cat.jpg photos/TMP/dog.jpg notes/todo.txt notes/todo.txt.tmp notes/Tmp_draft.doc; do
+         photos/cat.jpg photos/TMP/dog.jpg photos/tmp_😀.png 笔记/todo.txt 笔记/todo.txt.tmp \
+         笔记/Tmp_草稿.doc; do
   echo "sample" >"$demo/$f"
 done
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
 
-echo "Sample tree $demo before the clean:"
+echo "Sample tree C:\\示例 ($demo) before the clean:"
 (cd "$demo" && find . -mindepth 1 | sort | sed 's/^\.\//  /')
 
 source tools/xvfb.sh
@@ -46,19 +51,19 @@ tools/wine-run reg add 'HKCU\Software\Wine\AppDefaults\varnel_demo.exe\X11 Drive
 
 echo
 echo "Cleaning with keyword \"tmp\", files and folders ticked:"
-tools/wine-run "$out/tests/app/varnel_demo.exe" "$(winpath "$demo")" tmp \
-  "$(winpath "$demo.ready")" "$(winpath "$demo.stop")" | tr -d '\r' &
+tools/wine-run "$out/tests/app/varnel_demo.exe" 'C:\示例' tmp \
+  "$(winpath "$signals/ready")" "$(winpath "$signals/stop")" | tr -d '\r' &
 demo_pid=$!
-for _ in $(seq 600); do [ -s "$demo.ready" ] && break; sleep 0.1; done
-if [ -s "$demo.ready" ]; then
+for _ in $(seq 600); do [ -s "$signals/ready" ] && break; sleep 0.1; done
+if [ -s "$signals/ready" ]; then
   sleep 0.5
-  import -window root -crop "$(tr -d '\r\n' <"$demo.ready")" +repage "$shot"
+  import -window root -crop "$(tr -d '\r\n' <"$signals/ready")" +repage "$shot"
 fi
-touch "$demo.stop"
+touch "$signals/stop"
 wait "$demo_pid"
 
 echo
 echo "Left in the tree:"
 (cd "$demo" && find . -mindepth 1 | sort | sed 's/^\.\//  /')
 if [ -f "$shot" ]; then echo; echo "Screenshot: $shot"; fi
-rm -rf "$demo.ready" "$demo.stop"
+rm -rf "$signals/ready" "$signals/stop"

@@ -12,13 +12,14 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf8$'; then
-  need_locale=1
-else
-  need_locale=0
-fi
+# A Chinese system and an English one (code pages 936 and 1252 under Wine).
+locales=(zh_CN en_US)
+missing_locales=()
+for l in "${locales[@]}"; do
+  locale -a 2>/dev/null | grep -qi "^$l\.utf8$" || missing_locales+=("$l")
+done
 
-if [ ${#missing[@]} -eq 0 ] && [ "$need_locale" -eq 0 ]; then
+if [ ${#missing[@]} -eq 0 ] && [ ${#missing_locales[@]} -eq 0 ]; then
   exit 0
 fi
 
@@ -31,7 +32,9 @@ if [ ${#missing[@]} -gt 0 ]; then
   run env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf8$'; then
-  grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null || echo 'zh_CN.UTF-8 UTF-8' | run tee -a /etc/locale.gen >/dev/null
+if [ ${#missing_locales[@]} -gt 0 ]; then
+  for l in "${missing_locales[@]}"; do
+    grep -q "^$l.UTF-8 UTF-8" /etc/locale.gen 2>/dev/null || echo "$l.UTF-8 UTF-8" | run tee -a /etc/locale.gen >/dev/null
+  done
   run locale-gen >/dev/null
 fi

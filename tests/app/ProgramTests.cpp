@@ -66,7 +66,7 @@ TEST_F(ProgramResources, DialogsAndStringAreChinesePrc)
     // String 101 lives in block 7 (101 / 16 + 1).
     EXPECT_NE(Find(RT_STRING, IDS_ABOUTBOX / 16 + 1), nullptr);
     wchar_t text[64] = {};
-    ::LoadStringW(m_module, IDS_ABOUTBOX, text, sizeof text);
+    ::LoadStringW(m_module, IDS_ABOUTBOX, text, static_cast<int>(std::size(text)));
     EXPECT_STREQ(text, L"关于 Varnel(&A)...");
 }
 
@@ -168,8 +168,30 @@ void CheckStartAndClose(const wchar_t* how, UINT message, WPARAM wParam)
     }
     ASSERT_NE(search.found, nullptr);
     wchar_t title[64] = {};
-    ::GetWindowTextW(search.found, title, sizeof title);
+    ::GetWindowTextW(search.found, title, static_cast<int>(std::size(title)));
     EXPECT_STREQ(title, L"Varnel V1.0");
+    // Every text the window shows, read back in UTF-16 from the running program.
+    const std::pair<int, const wchar_t*> texts[] = {
+        {IDC_STATIC_PATH_LABEL, L"清理路径:"},
+        {IDC_EDIT_PATH, L"支持目录拖曳"},
+        {IDC_BUTTON_BROWSE, L"..."},
+        {IDC_STATIC_GROUP, L"快速设置"},
+        {IDC_STATIC_KEYWORD_LABEL, L"关键字:"},
+        {IDC_CHECK_EXACT_MATCH, L"关键字完全匹配"},
+        {IDC_CHECK_MATCH_CASE, L"大小写匹配"},
+        {IDC_CHECK_DELETE_FOLDERS, L"删除目录"},
+        {IDC_CHECK_DELETE_FILES, L"删除文件"},
+        {IDC_STATIC_WARNING, L"温馨提示：当选中删除目录时同时会删除该目录下的所有文件，目前版本"
+                             L"暂不支持从回收站恢复，请谨慎使用！"},
+        {IDC_BUTTON_CLEAN, L"现在清理"},
+        {IDCANCEL, L"退出"},
+    };
+    for (const auto& text : texts) {
+        wchar_t shown[256] = {};
+        ::SendMessageW(::GetDlgItem(search.found, text.first), WM_GETTEXT, std::size(shown),
+                       reinterpret_cast<LPARAM>(shown));
+        EXPECT_STREQ(shown, text.second) << text.first;
+    }
 
     ::PostMessageW(search.found, message, wParam, 0);
     EXPECT_EQ(::WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);

@@ -292,13 +292,22 @@ TEST_F(HoverButtonTest, DrawingLeavesTheDeviceContextAsItFoundIt)
 
 TEST_F(HoverButtonTest, ButtonsWithoutInnerHeightDrawOnlyTheirOutline)
 {
+    // The outline's inside keeps the DC's own brush: a marker no gradient band is.
+    const COLORREF kInside = RGB(1, 2, 3);
+    const HBRUSH inside = CreateSolidBrush(kInside);
     for (int height : {4, 3}) {  // inner rectangle of zero and of negative height
         SCOPED_TRACE(height);
         const PixelCanvas pixels(kWidth, height);
+        const HGDIOBJ previous = SelectObject(pixels.dc(), inside);
         Draw(pixels, 0);
+        SelectObject(pixels.dc(), previous);
         EXPECT_EQ(kOutline, pixels.At(30, 0));
         EXPECT_EQ(kOutline, pixels.At(30, height - 1));
+        for (int y = 1; y < height - 1; ++y)
+            for (int x = 1; x < kWidth - 1; ++x)
+                ASSERT_EQ(kInside, pixels.At(x, y)) << x << "," << y;
     }
+    DeleteObject(inside);
 }
 
 // Pixels of the caption's shadow, the grey an embossed caption is drawn in.

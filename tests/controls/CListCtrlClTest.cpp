@@ -47,7 +47,7 @@ TEST(ReportListColumns, AppendsWhateverIndexIsGiven)
         LVCOLUMNW lvc = {};
         lvc.mask = LVCF_TEXT | LVCF_WIDTH;
         lvc.pszText = text;
-        lvc.cchTextMax = sizeof(text);
+        lvc.cchTextMax = static_cast<int>(std::size(text));
         ASSERT_TRUE(
             ::SendMessageW(host.ListWindow(), LVM_GETCOLUMNW, i, reinterpret_cast<LPARAM>(&lvc)));
         EXPECT_STREQ(titles[i], text);

@@ -11,59 +11,12 @@
 #include <regex>
 
 #include "res/resource.h"
+#include "tests/dialog/LogRows.h"
 #include "tests/dialog/SweepDlgDriver.h"
 #include "tests/support/MessageBoxCapture.h"
 #include "tests/support/TempTree.h"
 
-namespace {
-
 using Row = SweepDlgDriver::Row;
-
-const wchar_t* const kFileHeading = L"清除包含关键字[%s]的文件(关键字不区分大小写)。\r\n";
-
-std::wstring Fill(const wchar_t* format, const std::wstring& value)
-{
-    wchar_t buffer[4096];
-    _snwprintf(buffer, 4096, format, value.c_str());
-    return buffer;
-}
-
-std::wstring FileHeading(const std::wstring& keyword)
-{
-    return Fill(kFileHeading, keyword);
-}
-
-std::wstring FolderHeading(const std::wstring& keyword)
-{
-    return Fill(L"清除包含关键字[%s]的目录。\r\n", keyword);
-}
-
-std::wstring Done(const std::wstring& folder)
-{
-    return Fill(L"清除[%s]完毕!", folder);
-}
-
-bool IsTimeStamp(const std::wstring& text)
-{
-    return std::regex_match(text, std::wregex(LR"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d)"));
-}
-
-// The rows with the time stamps of heading rows replaced by L"<time>", after checking them.
-std::vector<Row> Normalised(const std::vector<Row>& rows)
-{
-    std::vector<Row> out = rows;
-    for (Row& row : out) {
-        if (row.second.find(L"清除包含关键字") == 0) {
-            EXPECT_TRUE(IsTimeStamp(row.first)) << row.first;
-            row.first = L"<time>";
-        }
-    }
-    return out;
-}
-
-const Row kBlank(L"", L"");
-
-}  // namespace
 
 struct RefusedRun {
     const wchar_t* what;

@@ -44,7 +44,7 @@ std::wstring g_pickerTexts;
 BOOL CALLBACK CollectText(HWND child, LPARAM)
 {
     wchar_t text[256] = {};
-    GetWindowTextW(child, text, sizeof text);
+    GetWindowTextW(child, text, static_cast<int>(std::size(text)));
     g_pickerTexts += text;
     g_pickerTexts += L'\n';
     return TRUE;

@@ -274,7 +274,7 @@ TEST_F(MessageMapTest, WindowWithoutObjectGetsOneTemporaryWrapper)
     // The wrapper forwards to the window but does not take its messages.
     pFirst->SetWindowText(L"abc");
     wchar_t text[8] = {};
-    GetWindowTextW(hWnd, text, sizeof text);
+    GetWindowTextW(hWnd, text, static_cast<int>(std::size(text)));
     EXPECT_STREQ(text, L"abc");
     EXPECT_EQ(SendMessageW(hWnd, WM_APP + 1, 0, 0), 101);
 }
