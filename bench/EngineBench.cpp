@@ -7,8 +7,9 @@
 #include <cstdio>
 #include <string>
 
-#include "engine/EmptyFolder.h"
+#include "engine/Deletion.h"
 #include "engine/LongPath.h"
+#include "engine/OpenObject.h"
 #include "engine/TreeWalk.h"
 
 int wmain(int argc, wchar_t** argv)
@@ -23,37 +24,35 @@ int wmain(int argc, wchar_t** argv)
 
     Stopwatch total;
     Stopwatch phase;
-    PathList paths;
-    FindMatchingFiles(root, keyword, paths, 0, 0);
-    double fileWalk = phase.Seconds();
-    const long long files = paths.size();
-
-    phase.Restart();
-    for (const PathEntry& entry : paths) failures += DeleteFileW(entry.path.c_str()) != 1;
-    double fileDelete = phase.Seconds();
-    paths.clear();
-
-    phase.Restart();
-    FindMatchingFolders(root, keyword, paths, 0, 0);
-    double folderWalk = phase.Seconds();
-    const long long folders = paths.size();
-
-    phase.Restart();
-    for (const PathEntry& entry : paths) {
-        EmptyFolder(entry.path);
-        failures += RemoveDirectoryW(entry.path.c_str()) != 1;
+    const std::shared_ptr<const OpenObject> rootFolder = OpenObject::OpenRoot(root);
+    if (!rootFolder) {
+        std::fprintf(stderr, "cannot open %ls\n", root.c_str());
+        return 1;
     }
+    PathList files, folders;
+    const std::atomic<bool> notStopped(false);
+    FindMatches(rootFolder, argv[1], keyword, 0, 0, &files, &folders, notStopped);
+    double walk = phase.Seconds();
+    const long long fileCount = files.size(), folderCount = folders.size();
+
+    phase.Restart();
+    for (const PathEntry& entry : files) failures += !DeleteCollectedFile(entry);
+    files.clear();
+    double fileDelete = phase.Seconds();
+
+    phase.Restart();
+    FolderChain chain(rootFolder);
+    for (const PathEntry& entry : folders) failures += !DeleteCollectedFolder(entry, chain);
     double folderDelete = phase.Seconds();
     double seconds = total.Seconds(), cpu = total.CpuSeconds();
 
     // A matching folder inside another is gone when its turn comes: a failure by design.
     PrintResult("engine",
                 SecondsField("seconds", seconds) + " " + SecondsField("cpu", cpu) + " " +
-                    SecondsField("file_walk", fileWalk) + " " +
-                    SecondsField("file_delete", fileDelete) + " " +
-                    SecondsField("folder_walk", folderWalk) + " " +
-                    SecondsField("folder_delete", folderDelete) + " " + CountField("files", files) +
-                    " " + CountField("folders", folders) + " " + CountField("failures", failures),
+                    SecondsField("walk", walk) + " " + SecondsField("file_delete", fileDelete) +
+                    " " + SecondsField("folder_delete", folderDelete) + " " +
+                    CountField("files", fileCount) + " " + CountField("folders", folderCount) +
+                    " " + CountField("failures", failures),
                 baseline);
     return 0;
 }

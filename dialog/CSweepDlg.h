@@ -4,6 +4,8 @@
 #include "controls/CButtonCl.h"
 #include "controls/CListCtrlCl.h"
 #include "engine/PathList.h"
+
+class FolderChain;
 #include "framework/CComboBox.h"
 #include "framework/CDialog.h"
 #include "framework/CEdit.h"
@@ -33,15 +35,9 @@ private:
     void InitLogList();
 
     // Clean command companions (CleanCommand.cpp).
-    // The walked folder's \\?\ form and the absolute form the log shows for it.
-    struct LogPaths {
-        WString walked;
-        WString shown;
-        WString Shown(const WString& path) const;
-    };
     void AddHeadingRow(const CString& heading);
-    bool DeleteFileList(const PathList& list, const LogPaths& paths);
-    bool DeleteFolderList(const PathList& list, const LogPaths& paths);
+    bool DeleteFileList(const PathList& list);
+    bool DeleteFolderList(const PathList& list, FolderChain& chain);
     void AddBlankRow(CListCtrlCl& list);
 
     CListCtrlCl m_listLog;

@@ -3,9 +3,10 @@
 #include "dialog/CSweepDlg.h"
 
 #include "dialog/UiTexts.h"
-#include "engine/EmptyFolder.h"
+#include "engine/Deletion.h"
 #include "engine/KeywordRules.h"
 #include "engine/LongPath.h"
+#include "engine/OpenObject.h"
 #include "engine/PathCheck.h"
 #include "engine/TimeStamp.h"
 #include "engine/TreeWalk.h"
@@ -32,22 +33,29 @@ void CSweepDlg::OnButtonClean()
     if (!folderText.IsEmpty()) {
         // One absolute folder is both checked and walked; the log shows it without the
         // \\?\ form the system is given.
-        const WString absolute = GetAbsolutePath(folderText.Text());
-        const WString folder = ToLongPath(absolute);
-        if (absolute.empty() || !IsFolderPath(folder.c_str())) {
+        const WString shown = GetAbsolutePath(folderText.Text());
+        const WString folder = ToLongPath(shown);
+        if (shown.empty() || !IsFolderPath(folder.c_str())) {
             MessageBox(L"清理路径无效，请确认!", L"提示", MB_OK | MB_ICONINFORMATION);
             return;
         }
         UpdateData(TRUE);
+        const std::shared_ptr<const OpenObject> root = OpenObject::OpenRoot(folder);
+        if (!root) {
+            MessageBox(L"无法打开清理路径或核实它的位置，未删除任何对象，请确认!", L"提示",
+                       MB_OK | MB_ICONWARNING);
+            return;
+        }
         // The log is shown again once the run is over: redrawing it for every row would cost
         // far more than the deletions, and no message is handled until then anyway.
         m_listLog.SetRedraw(FALSE);
 
-        const WString& keyword = keywordText.Text();
-        const LogPaths paths{folder, absolute};
-        PathList list;
+        PathList files, folders;
+        const std::atomic<bool> notStopped(false);
+        FindMatches(root, shown, keywordText.Text(), m_bExactMatch, m_bMatchCase,
+                    m_bDeleteFiles == 1 ? &files : nullptr,
+                    m_bDeleteFolders == 1 ? &folders : nullptr, notStopped);
         CString heading;
-
         if (m_bDeleteFiles == 1) {
             if (m_bMatchCase == 1)
                 heading.Format(L"清除包含关键字[%s]的文件(关键字区分大小写)。\r\n",
@@ -55,18 +63,17 @@ void CSweepDlg::OnButtonClean()
             else
                 heading.Format(L"清除包含关键字[%s]的文件(关键字不区分大小写)。\r\n",
                                static_cast<LPCWSTR>(keywordText));
-            FindMatchingFiles(folder, keyword, list, m_bExactMatch, m_bMatchCase);
             AddHeadingRow(heading);
-            DeleteFileList(list, paths);
+            DeleteFileList(files);
             AddBlankRow(m_listLog);
         }
-        list.clear();
+        files.clear();
 
         if (m_bDeleteFolders == 1) {
             heading.Format(L"清除包含关键字[%s]的目录。\r\n", static_cast<LPCWSTR>(keywordText));
-            FindMatchingFolders(folder, keyword, list, m_bExactMatch, m_bMatchCase);
             AddHeadingRow(heading);
-            DeleteFolderList(list, paths);
+            FolderChain chain(root);
+            DeleteFolderList(folders, chain);
             AddBlankRow(m_listLog);
         }
         m_listLog.SetRedraw(TRUE);
@@ -79,11 +86,6 @@ void CSweepDlg::OnButtonClean()
     UpdateData(FALSE);
 }
 
-WString CSweepDlg::LogPaths::Shown(const WString& path) const
-{
-    return path.compare(0, walked.size(), walked) == 0 ? shown + path.substr(walked.size()) : path;
-}
-
 // Called after the walk and before the first deletion, so the time stamp says when the
 // pass began to delete.
 void CSweepDlg::AddHeadingRow(const CString& heading)
@@ -92,32 +94,29 @@ void CSweepDlg::AddHeadingRow(const CString& heading)
     m_listLog.AddRow(stamp.c_str(), static_cast<LPCWSTR>(heading), L"");
 }
 
-bool CSweepDlg::DeleteFileList(const PathList& list, const LogPaths& paths)
+bool CSweepDlg::DeleteFileList(const PathList& list)
 {
     if (list.empty()) return false;
     for (const PathEntry& entry : list) {
-        const WString shown = paths.Shown(entry.path);
         CString status;
-        status.Format(L"正在删除[%s]……", shown.c_str());
+        status.Format(L"正在删除[%s]……", entry.path.c_str());
         SetDlgItemText(IDC_STATIC_STATUS, status);
-        const bool deleted = ::DeleteFileW(entry.path.c_str()) == 1;
-        m_listLog.AddRow(static_cast<LPCWSTR>(deleted ? g_strOk : g_strFail), shown.c_str());
+        const bool deleted = DeleteCollectedFile(entry);
+        m_listLog.AddRow(static_cast<LPCWSTR>(deleted ? g_strOk : g_strFail), entry.path.c_str());
     }
     return true;
 }
 
-bool CSweepDlg::DeleteFolderList(const PathList& list, const LogPaths& paths)
+bool CSweepDlg::DeleteFolderList(const PathList& list, FolderChain& chain)
 {
     if (list.empty()) return false;
     for (const PathEntry& entry : list) {
-        EmptyFolder(WString(entry.path));
-        const bool removed = ::RemoveDirectoryW(entry.path.c_str()) == 1;
+        const bool removed = DeleteCollectedFolder(entry, chain);
         // Written once the folder is gone, unlike the file pass.
-        const WString shown = paths.Shown(entry.path);
         CString status;
-        status.Format(L"正在删除 %s ……", shown.c_str());
+        status.Format(L"正在删除 %s ……", entry.path.c_str());
         SetDlgItemText(IDC_STATIC_STATUS, status);
-        m_listLog.AddRow(static_cast<LPCWSTR>(removed ? g_strOk : g_strFail), shown.c_str());
+        m_listLog.AddRow(static_cast<LPCWSTR>(removed ? g_strOk : g_strFail), entry.path.c_str());
     }
     return true;
 }

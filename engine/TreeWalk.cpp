@@ -1,56 +1,60 @@
 #include "engine/TreeWalk.h"
 
-#include "engine/EntryKind.h"
-#include "engine/FolderEntries.h"
 #include "engine/KeywordRules.h"
+#include "engine/OpenObject.h"
 
 namespace {
 
-// Each folder is resolved once, when it is checked before the descent; its location then
-// serves to check its own entries.
-void CollectFiles(const WString& folder, const WString& location, const WString& keyword,
-                  PathList& list, int exactMatch, int matchCase)
-{
-    ForEachEntry(folder, [&](const CFileFind& finder) {
-        if (finder.IsDots()) return;
-        const WString path = finder.GetFilePath().Text();
-        if (finder.MatchesMask(FILE_ATTRIBUTE_DIRECTORY)) {
-            WString inner;
-            if (GetEntryKind(path, location, &inner) == EntryKind::Folder)
-                CollectFiles(path, inner, keyword, list, exactMatch, matchCase);
-        } else if (NameMatchesKeyword(GetNameFromPath(path), keyword, exactMatch, matchCase)) {
-            const EntryKind kind = GetEntryKind(path, location);
-            if (kind == EntryKind::File || kind == EntryKind::FileLink) list.push_back({path, 1});
-        }
-    });
-}
+struct Walk {
+    const WString& shownRoot;
+    const WString& keyword;
+    int exactMatch;
+    int matchCase;
+    PathList* files;
+    PathList* folders;
+    const std::atomic<bool>& stop;
 
-void CollectFolders(const WString& folder, const WString& location, const WString& keyword,
-                    PathList& list, int exactMatch, int matchCase)
-{
-    ForEachEntry(folder, [&](const CFileFind& finder) {
-        if (finder.IsDots() || !finder.MatchesMask(FILE_ATTRIBUTE_DIRECTORY)) return;
-        const WString path = finder.GetFilePath().Text();
-        WString inner;
-        const EntryKind kind = GetEntryKind(path, location, &inner);
-        if (kind != EntryKind::Folder && kind != EntryKind::FolderLink) return;
-        if (NameMatchesKeyword(GetNameFromPath(path), keyword, exactMatch, matchCase))
-            list.push_back({path, 0});
-        if (kind == EntryKind::Folder)
-            CollectFolders(path, inner, keyword, list, exactMatch, matchCase);
-    });
-}
+    bool Matches(const WString& name) const
+    {
+        return NameMatchesKeyword(name, keyword, exactMatch, matchCase);
+    }
+
+    void Visit(const std::shared_ptr<const OpenObject>& folder, const WString& prefix) const
+    {
+        std::vector<ListedEntry> entries;
+        if (!ListFolder(folder->Handle(), entries)) return;
+        for (const ListedEntry& entry : entries) {
+            if (stop) return;
+            const WString relative = prefix + entry.name;
+            if (!(entry.attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+                if (files && Matches(entry.name))
+                    files->push_back({JoinShown(shownRoot, relative), 1, relative, folder});
+                continue;
+            }
+            // A matching folder is listed whether or not it can be opened: its row tells.
+            if (folders && Matches(entry.name))
+                folders->push_back({JoinShown(shownRoot, relative), 0, relative, nullptr});
+            if (IsLink(entry.attributes, entry.reparseTag)) continue;
+            std::shared_ptr<const OpenObject> inner =
+                folder->OpenEntry(entry.name, EntryKind::Folder, OpenPurpose::List);
+            if (inner && inner->GetShape() == Shape::Folder) Visit(inner, relative + L"\\");
+        }
+    }
+};
 
 }  // namespace
 
-void FindMatchingFiles(const WString& folder, const WString& keyword, PathList& list,
-                       int exactMatch, int matchCase)
+void FindMatches(const std::shared_ptr<const OpenObject>& root, const WString& shownRoot,
+                 const WString& keyword, int exactMatch, int matchCase, PathList* files,
+                 PathList* folders, const std::atomic<bool>& stop)
 {
-    CollectFiles(folder, GetLocation(folder), keyword, list, exactMatch, matchCase);
+    if (!files && !folders) return;
+    const Walk walk{shownRoot, keyword, exactMatch, matchCase, files, folders, stop};
+    walk.Visit(root, WString());
 }
 
-void FindMatchingFolders(const WString& folder, const WString& keyword, PathList& list,
-                         int exactMatch, int matchCase)
+WString JoinShown(const WString& folder, const WString& relative)
 {
-    CollectFolders(folder, GetLocation(folder), keyword, list, exactMatch, matchCase);
+    if (folder.empty() || folder.back() == L'\\') return folder + relative;
+    return folder + L"\\" + relative;
 }

@@ -1,16 +1,24 @@
 #pragma once
-// The two walks that collect what a clean run deletes. Both append to the list in the
-// order the enumeration reports entries, depth first, and never descend into a link.
-
-#include "framework/WideString.h"
+// The walk that collects what a clean run deletes. One enumeration serves both passes: the
+// file walk and the folder walk visit the same folders in the same order, and the file pass
+// deletes only files, so the folders a second walk would find after it are the ones this
+// walk found (docs/architecture.md).
 
 #include "engine/PathList.h"
 
-// Every file below folder (at any depth) whose name matches the keyword.
-void FindMatchingFiles(const WString& folder, const WString& keyword, PathList& list,
-                       int exactMatch, int matchCase);
+#include <atomic>
+#include <memory>
 
-// Every folder below folder whose name matches the keyword, an outer match before the
-// matches inside it; a matching folder link is collected but not entered.
-void FindMatchingFolders(const WString& folder, const WString& keyword, PathList& list,
-                         int exactMatch, int matchCase);
+class OpenObject;
+
+// Walks the tree below root, depth first in the order the system lists each folder, never
+// into a link. Appends every matching file to *files and every matching folder to *folders
+// (either may be null): a sub-folder's matches come where the sub-folder comes in its
+// folder, and a matching folder comes before the matches inside it. shownRoot is what the
+// log shows for the root. Stops between entries once stop is set.
+void FindMatches(const std::shared_ptr<const OpenObject>& root, const WString& shownRoot,
+                 const WString& keyword, int exactMatch, int matchCase, PathList* files,
+                 PathList* folders, const std::atomic<bool>& stop);
+
+// The shown path of an entry below a folder shown as `folder`.
+WString JoinShown(const WString& folder, const WString& relative);

@@ -110,6 +110,32 @@ TEST(CleanCommand, NeitherPassTickedLogsNothing)
     EXPECT_TRUE(tree.Exists(L"key"));
 }
 
+// A folder that passes the path check but cannot be opened for the run (another program holds
+// it without sharing) is said so, and nothing is deleted.
+TEST(CleanCommand, FolderThatCannotBeOpenedIsReportedAndNothingGoes)
+{
+    TempTree tree;
+    tree.AddFolder(L"held");
+    tree.AddFile(L"held\\key.txt");
+    const HANDLE held = ::CreateFileW(tree.LongPath(L"held").c_str(), GENERIC_READ, 0, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    SweepDlgDriver::Run([&](SweepDlgDriver& d) {
+        d.SetCheck(IDC_CHECK_DELETE_FILES, true);
+        MessageBoxCapture capture;
+        d.Clean(L"key", tree.Path(L"held"));
+        ASSERT_EQ(capture.boxes().size(), 1u);
+        EXPECT_EQ(capture.boxes()[0].text,
+                  L"无法打开清理路径或核实它的位置，未删除任何对象，请确认!");
+        EXPECT_EQ(capture.boxes()[0].caption, L"提示");
+        EXPECT_EQ(capture.boxes()[0].icon, static_cast<UINT>(MB_ICONWARNING));
+        EXPECT_TRUE(d.Rows().empty());
+        EXPECT_EQ(d.Text(IDC_STATIC_STATUS), L"");
+    });
+    ::CloseHandle(held);
+    EXPECT_TRUE(tree.Exists(L"held\\key.txt"));
+}
+
 TEST(CleanCommand, BothPassesLogFileBlockThenFolderBlock)
 {
     TempTree tree;

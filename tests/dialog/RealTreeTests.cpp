@@ -103,6 +103,30 @@ TEST(RealTrees, NamesOfEveryScriptGoAsThemselves)
     EXPECT_EQ(tree.Entries(), (std::set<std::wstring>{L"keep", L"keep\\kept.txt"}));
 }
 
+// Objects that cannot go are not passed over: each gets its row with its mark.
+TEST(RealTrees, EveryMatchedObjectGetsItsRow)
+{
+    TempTree tree, outside;
+    outside.AddFile(L"target.txt", L"outside");
+    tree.AddFile(L"plain_junk.txt");
+    if (!tree.AddLink(L"link_junk", outside.Path(L"target.txt")) ||
+        !TempTree::RunUnix("mkfifo '" + TempTree::UnixPathOf(tree.Path(L"fifo_junk")) + "'"))
+        GTEST_SKIP() << "no Unix side to make a link and a FIFO with";
+    SweepDlgDriver::Run([&](SweepDlgDriver& d) {
+        d.SetCheck(IDC_CHECK_DELETE_FILES, true);
+        d.Clean(L"junk", tree.Root());
+        const std::vector<Row> rows = Normalised(d.Rows());
+        ASSERT_EQ(rows.size(), 7u) << ::testing::PrintToString(rows);
+        // Wine opens a link to a file as its target, so it cannot go as itself; a FIFO cannot go.
+        EXPECT_EQ(AsSet(std::vector<Row>(rows.begin() + 1, rows.begin() + 4)),
+                  (std::multiset<Row>{{L"√", tree.Path(L"plain_junk.txt")},
+                                      {L"×", tree.Path(L"link_junk")},
+                                      {L"×", tree.Path(L"fifo_junk")}}));
+    });
+    EXPECT_EQ(outside.Content(L"target.txt"), L"outside");
+    EXPECT_EQ(tree.Entries(), (std::set<std::wstring>{L"link_junk", L"fifo_junk"}));
+}
+
 // A name ending in a dot is its own name: deleting it leaves its plain twin.
 TEST(RealTrees, TrailingDotOrSpaceNamesAreNotTheirTwins)
 {

@@ -1,4 +1,6 @@
 #include "engine/FolderPicker.h"
+#include "engine/LongPath.h"
+#include "engine/OpenObject.h"
 #include "engine/PathCheck.h"
 
 #include "tests/support/TempTree.h"
@@ -35,6 +37,45 @@ TEST(IsFolderPath, AcceptsOnlyAFolderWithNoOtherAttribute)
     if (tree.AddLink(L"link", tree.Path(L"plain"))) {
         EXPECT_FALSE(IsFolderPath(tree.Path(L"link").c_str()));
     }
+}
+
+TEST(LongPath, OneAbsoluteFolderInTheFormThatTakesNamesExactly)
+{
+    TempTree tree;
+    wchar_t previous[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, previous);
+    ASSERT_TRUE(SetCurrentDirectoryW(tree.Root().c_str()));
+    // A relative text and a bare drive name are resolved against the current folder.
+    EXPECT_EQ(tree.Path(L"sub"), GetAbsolutePath(L"sub"));
+    std::wstring drive = GetAbsolutePath(tree.Root().substr(0, 2));
+    if (drive.back() == L'\\') drive.pop_back();  // Wine ends it with a separator
+    EXPECT_EQ(tree.Root(), drive);
+    SetCurrentDirectoryW(previous);
+    EXPECT_EQ(L"", GetAbsolutePath(L""));
+
+    EXPECT_EQ(L"\\\\?\\C:\\a\\b.", ToLongPath(L"C:\\a\\b."));
+    EXPECT_EQ(L"\\\\?\\UNC\\server\\share\\x", ToLongPath(L"\\\\server\\share\\x"));
+    EXPECT_EQ(L"\\\\?\\C:\\x", ToLongPath(L"\\\\?\\C:\\x"));
+}
+
+// The chosen folder is opened as itself and must be a plain folder.
+TEST(OpenRoot, OpensOnlyAPlainFolder)
+{
+    TempTree tree;
+    tree.AddFolder(L"plain");
+    tree.AddFile(L"file.txt");
+    EXPECT_TRUE(OpenObject::OpenRoot(tree.LongPath(L"plain")));
+    EXPECT_FALSE(OpenObject::OpenRoot(tree.LongPath(L"file.txt")));
+    EXPECT_FALSE(OpenObject::OpenRoot(tree.LongPath(L"missing")));
+    if (tree.AddLink(L"link", tree.Path(L"plain"))) {
+        EXPECT_FALSE(OpenObject::OpenRoot(tree.LongPath(L"link")));
+    }
+    // A folder another program holds without sharing cannot be opened.
+    const HANDLE held = CreateFileW(tree.LongPath(L"plain").c_str(), GENERIC_READ, 0, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    EXPECT_FALSE(OpenObject::OpenRoot(tree.LongPath(L"plain")));
+    CloseHandle(held);
 }
 
 // The picker is closed by the test as soon as it shows, as a user cancelling it would.

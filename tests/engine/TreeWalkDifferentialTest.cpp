@@ -1,5 +1,3 @@
-#include "engine/TreeWalk.h"
-
 #include "tests/engine/WalkTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -70,21 +68,23 @@ bool ReferenceMatch(const std::wstring& name, const std::wstring& keyword, int e
 }
 
 // What the walks should collect, in enumeration order, found with a plain enumeration.
-void Reference(const std::wstring& folder, const std::wstring& keyword, int exact, int matchCase,
-               PathList& files, PathList& folders)
+void Reference(const std::wstring& folder, const std::wstring& prefix, const std::wstring& keyword,
+               int exact, int matchCase, std::vector<std::wstring>& files,
+               std::vector<std::wstring>& folders)
 {
     WIN32_FIND_DATAW data;
     const HANDLE find = FindFirstFileW((folder + L"\\*.*").c_str(), &data);
     if (find == INVALID_HANDLE_VALUE) return;
     do {
-        const std::wstring name = data.cFileName, path = folder + L"\\" + name;
+        const std::wstring name = data.cFileName, relative = prefix + name;
         if (name == L"." || name == L"..") continue;
         const bool hit = ReferenceMatch(name, keyword, exact, matchCase);
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            if (hit) folders.push_back({path, 0});
-            Reference(path, keyword, exact, matchCase, files, folders);
+            if (hit) folders.push_back(relative);
+            Reference(folder + L"\\" + name, relative + L"\\", keyword, exact, matchCase, files,
+                      folders);
         } else if (hit) {
-            files.push_back({path, 1});
+            files.push_back(relative);
         }
     } while (FindNextFileW(find, &data));
     FindClose(find);
@@ -99,15 +99,14 @@ TEST(TreeWalkDifferential, CollectsWhatThePlainRuleSays)
         for (int round = 0; round < 12; ++round) {
             const std::wstring keyword = RandomText(random, kKeywordPieces, 1, 2);
             const int exact = round % 4 == 3, matchCase = round % 2;
-            PathList files, folders, expectedFiles, expectedFolders;
-            FindMatchingFiles(tree.LongPath(L""), keyword, files, exact, matchCase);
-            FindMatchingFolders(tree.LongPath(L""), keyword, folders, exact, matchCase);
-            Reference(tree.LongPath(L""), keyword, exact, matchCase, expectedFiles,
+            const Found found = FindIn(tree, keyword, exact, matchCase);
+            std::vector<std::wstring> expectedFiles, expectedFolders;
+            Reference(tree.LongPath(L""), L"", keyword, exact, matchCase, expectedFiles,
                       expectedFolders);
-            EXPECT_EQ(RelativePaths(tree, expectedFiles), RelativePaths(tree, files))
+            EXPECT_EQ(expectedFiles, RelativePaths(found.files))
                 << "seed " << seed << " keyword " << keyword << " exact " << exact << " case "
                 << matchCase;
-            EXPECT_EQ(RelativePaths(tree, expectedFolders), RelativePaths(tree, folders))
+            EXPECT_EQ(expectedFolders, RelativePaths(found.folders))
                 << "seed " << seed << " keyword " << keyword << " exact " << exact << " case "
                 << matchCase;
         }

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 
 namespace {
@@ -32,22 +31,6 @@ protected:
         tree.AddFile(L"sub\\report\\report.doc");
     }
 
-    std::vector<std::wstring> Files(const std::wstring& keyword, int exact, int matchCase)
-    {
-        PathList list;
-        FindMatchingFiles(tree.Root(), keyword, list, exact, matchCase);
-        for (const PathEntry& entry : list) EXPECT_EQ(1, entry.isFile) << entry.path;
-        return RelativePaths(tree, list);
-    }
-
-    std::vector<std::wstring> Folders(const std::wstring& keyword, int exact, int matchCase)
-    {
-        PathList list;
-        FindMatchingFolders(tree.Root(), keyword, list, exact, matchCase);
-        for (const PathEntry& entry : list) EXPECT_EQ(0, entry.isFile) << entry.path;
-        return RelativePaths(tree, list);
-    }
-
     TempTree tree;
 };
 
@@ -69,8 +52,14 @@ TEST_F(TreeWalk, CollectsMatchingFilesAtEveryDepthWhateverTheirAttributes)
         {L"tmp", 0, 0, {L"tmp\\cache_tmp\\data.TMP"}},
         {L"nothing-like-it", 0, 0, {}},
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(row.files, AsSet(Files(row.keyword, row.exact, row.matchCase))) << row.keyword;
+    for (const Row& row : rows) {
+        const Found found = FindIn(tree, row.keyword, row.exact, row.matchCase);
+        EXPECT_EQ(row.files, AsSet(RelativePaths(found.files))) << row.keyword;
+        for (const PathEntry& entry : found.files) {
+            EXPECT_EQ(1, entry.isFile);
+            EXPECT_EQ(tree.Path(entry.relative), entry.path);
+        }
+    }
 }
 
 TEST_F(TreeWalk, CollectsMatchingFoldersOuterFirst)
@@ -87,62 +76,29 @@ TEST_F(TreeWalk, CollectsMatchingFoldersOuterFirst)
         {L"REPORT", 0, 0, {L"sub\\report"}},
         {L"varnel-test", 0, 0, {}},
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(row.folders, Folders(row.keyword, row.exact, row.matchCase)) << row.keyword;
-}
-
-TEST_F(TreeWalk, AppendsBehindWhatTheListHolds)
-{
-    PathList list = {{L"earlier", 1}};
-    FindMatchingFolders(tree.Root(), L"tmp", list, 0, 0);
-    FindMatchingFiles(tree.Root(), L"x.txt", list, 0, 0);
-    ASSERT_EQ(4u, list.size());
-    EXPECT_EQ(L"earlier", list[0].path);
-    EXPECT_EQ(tree.Path(L"tmp"), list[1].path);
-    EXPECT_EQ(tree.Path(L"old\\x.txt"), list[3].path);
-}
-
-TEST_F(TreeWalk, LeavesTheListAloneForAFolderThatCannotBeEnumerated)
-{
-    PathList list = {{L"earlier", 0}};
-    FindMatchingFiles(tree.Path(L"missing"), L"x", list, 0, 0);
-    FindMatchingFolders(tree.Path(L"keep.txt"), L"x", list, 0, 0);
-    ASSERT_EQ(1u, list.size());
-}
-
-TEST_F(TreeWalk, GivesAbsolutePathsForARelativeOrSlashEndedFolderText)
-{
-    wchar_t previous[MAX_PATH] = {};
-    GetCurrentDirectoryW(MAX_PATH, previous);
-    ASSERT_TRUE(SetCurrentDirectoryW(tree.Root().c_str()));
-    PathList relative;
-    FindMatchingFiles(L"old", L"x", relative, 0, 0);
-    SetCurrentDirectoryW(previous);
-    ASSERT_EQ(1u, relative.size());
-    EXPECT_EQ(tree.Path(L"old\\x.txt"), relative[0].path);
-
-    PathList slashEnded;
-    FindMatchingFiles(tree.Root() + L"\\", L"x.txt", slashEnded, 0, 0);
-    ASSERT_EQ(1u, slashEnded.size());
-    EXPECT_EQ(tree.Path(L"old\\x.txt"), slashEnded[0].path);
-}
-
-TEST(TreeWalkDepth, ReachesAFileTenLevelsDown)
-{
-    TempTree tree;
-    std::wstring folder;
-    for (int level = 0; level < 10; ++level) {
-        folder += (level ? L"\\" : L"") + std::wstring(L"level");
-        tree.AddFolder(folder);
+    for (const Row& row : rows) {
+        const Found found = FindIn(tree, row.keyword, row.exact, row.matchCase);
+        EXPECT_EQ(row.folders, RelativePaths(found.folders)) << row.keyword;
+        for (const PathEntry& entry : found.folders) EXPECT_EQ(0, entry.isFile);
     }
-    tree.AddFile(folder + L"\\deep.txt");
-    PathList files, folders;
-    FindMatchingFiles(tree.Root(), L"deep", files, 0, 0);
-    FindMatchingFolders(tree.Root(), L"level", folders, 0, 0);
-    ASSERT_EQ(1u, files.size());
-    EXPECT_EQ(tree.Path(folder + L"\\deep.txt"), files[0].path);
-    ASSERT_EQ(10u, folders.size());
-    EXPECT_EQ(tree.Path(folder), folders.back().path);
+}
+
+TEST_F(TreeWalk, CollectsOnlyTheKindsAskedForAndAppends)
+{
+    PathList files = {{L"earlier", 1, L"earlier", nullptr}};
+    const std::atomic<bool> notStopped(false);
+    FindMatches(OpenTree(tree), L"C:\\shown", L"x.txt", 1, 0, &files, nullptr, notStopped);
+    ASSERT_EQ(2u, files.size());
+    EXPECT_EQ(L"earlier", files[0].path);
+    EXPECT_EQ(L"C:\\shown\\old\\x.txt", files[1].path);
+}
+
+TEST_F(TreeWalk, StopsWhenAsked)
+{
+    PathList files;
+    const std::atomic<bool> stopped(true);
+    FindMatches(OpenTree(tree), tree.Root(), L"t", 0, 0, &files, nullptr, stopped);
+    EXPECT_TRUE(files.empty());
 }
 
 TEST(TreeWalkNames, CollectsNamesOfEveryScriptAsThemselves)
@@ -155,15 +111,12 @@ TEST(TreeWalkNames, CollectsNamesOfEveryScriptAsThemselves)
     tree.AddFile(L"a_txt");
     tree.AddFile(L"aux.txt");
     tree.AddFolder(L"txt folder");
-    PathList files, folders;
-    FindMatchingFiles(tree.LongPath(L""), L"txt", files, 0, 0);
-    FindMatchingFolders(tree.LongPath(L""), L"txt", folders, 0, 0);
-    const std::vector<std::wstring> names = RelativePaths(tree, files);
+    const Found found = FindIn(tree, L"txt");
     EXPECT_EQ(
         (std::set<std::wstring>{L"한국 txt\\inner.txt", L"😀.txt", L"a_txt.", L"a_txt", L"aux.txt"}),
-        AsSet(names));
+        AsSet(RelativePaths(found.files)));
     EXPECT_EQ((std::set<std::wstring>{L"한국 txt", L"txt folder"}),
-              AsSet(RelativePaths(tree, folders)));
+              AsSet(RelativePaths(found.folders)));
 }
 
 // Paths are never cut short, however long.
@@ -179,11 +132,9 @@ TEST(TreeWalkLongPaths, TakesPathsOfAnyLength)
     tree.AddFolder(deep + L"\\hit");
     ASSERT_GT(tree.Path(deep).size(), 400u);
 
-    PathList files, folders;
-    FindMatchingFiles(tree.LongPath(L""), L"hit", files, 0, 0);
-    FindMatchingFolders(tree.LongPath(L""), L"hit", folders, 0, 0);
-    EXPECT_EQ(std::vector<std::wstring>{deep + L"\\hit.txt"}, RelativePaths(tree, files));
-    EXPECT_EQ(std::vector<std::wstring>{deep + L"\\hit"}, RelativePaths(tree, folders));
+    const Found found = FindIn(tree, L"hit");
+    EXPECT_EQ(std::vector<std::wstring>{deep + L"\\hit.txt"}, RelativePaths(found.files));
+    EXPECT_EQ(std::vector<std::wstring>{deep + L"\\hit"}, RelativePaths(found.folders));
 }
 
 }  // namespace

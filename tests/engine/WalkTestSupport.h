@@ -1,26 +1,45 @@
 #pragma once
-// Reading walk results relative to a scratch tree.
+// Opening a scratch tree as a clean run does, walking it, and reading the results relative
+// to it.
 
-#include "engine/PathList.h"
+#include "engine/OpenObject.h"
+#include "engine/TreeWalk.h"
 #include "tests/support/TempTree.h"
 
+#include <atomic>
+#include <memory>
 #include <string>
 #include <vector>
 
-// The listed paths relative to the tree's root (in either form), in list order; a path
-// outside the root is kept whole, so that it shows in a failure.
-inline std::vector<std::wstring> RelativePaths(const TempTree& tree, const PathList& list)
+// The folder `relative` of the tree as a clean run opens it (an empty one for the root).
+inline std::shared_ptr<const OpenObject> OpenTree(const TempTree& tree,
+                                                  const std::wstring& relative = L"")
+{
+    return OpenObject::OpenRoot(tree.LongPath(relative));
+}
+
+struct Found {
+    PathList files;
+    PathList folders;
+};
+
+// One walk of the tree for both kinds, as the run makes it.
+inline Found FindIn(const TempTree& tree, const std::wstring& keyword, int exact = 0,
+                    int matchCase = 0)
+{
+    Found found;
+    const std::atomic<bool> notStopped(false);
+    const std::shared_ptr<const OpenObject> root = OpenTree(tree);
+    if (root)
+        FindMatches(root, tree.Root(), keyword, exact, matchCase, &found.files, &found.folders,
+                    notStopped);
+    return found;
+}
+
+// The listed paths relative to the tree's root, in list order.
+inline std::vector<std::wstring> RelativePaths(const PathList& list)
 {
     std::vector<std::wstring> paths;
-    for (const PathEntry& entry : list) {
-        std::wstring path = entry.path;
-        for (const std::wstring& root : {tree.LongPath(L""), tree.Root()}) {
-            if (path.compare(0, root.size() + 1, root + L"\\") == 0) {
-                path = path.substr(root.size() + 1);
-                break;
-            }
-        }
-        paths.push_back(path);
-    }
+    for (const PathEntry& entry : list) paths.push_back(entry.relative);
     return paths;
 }
