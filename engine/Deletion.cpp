@@ -8,11 +8,9 @@ namespace {
 
 std::function<void(const WString&)> g_beforeDeletion;
 
-// Deletes the open object through its handle and closes it. Where the system deletes by name
-// when the handle closes (Wine), it then checks that the name is free: a name swapped in the
-// meantime keeps both objects, and the deletion did not happen.
-bool DeleteAndClose(OpenObject& object, const OpenObject& folder, const WString& name,
-                    const WString& shownPath, bool resetIfRefused)
+// Deletes the open object through its handle and closes it; true when the system took the
+// deletion.
+bool DeleteAndClose(OpenObject& object, const WString& shownPath, bool resetIfRefused)
 {
     if (g_beforeDeletion) g_beforeDeletion(shownPath);
     const HANDLE handle = object.Handle();
@@ -26,7 +24,17 @@ bool DeleteAndClose(OpenObject& object, const OpenObject& folder, const WString&
         if (deleted && names > 1) SetAttributesThrough(handle, attributes);
     }
     object.Close();
-    return deleted && (!IsWine() || !HasEntry(folder.Handle(), name));
+    return deleted;
+}
+
+// The same for an object whose row tells its fate. Where the system deletes by name when the
+// handle closes (Wine), the name must be free afterwards: a name swapped in the meantime
+// keeps both objects, and the deletion did not happen.
+bool DeleteLogged(OpenObject& object, const OpenObject& folder, const WString& name,
+                  const WString& shownPath, bool resetIfRefused)
+{
+    return DeleteAndClose(object, shownPath, resetIfRefused) &&
+           (!IsWine() || !HasEntry(folder.Handle(), name));
 }
 
 }  // namespace
@@ -64,7 +72,7 @@ bool DeleteCollectedFile(const PathEntry& file)
     const WString name = GetNameFromPath(file.relative);
     std::unique_ptr<OpenObject> object =
         file.folder->OpenEntry(name, EntryKind::File, OpenPurpose::Delete);
-    return object && DeleteAndClose(*object, *file.folder, name, file.path, false);
+    return object && DeleteLogged(*object, *file.folder, name, file.path, false);
 }
 
 bool DeleteCollectedFolder(const PathEntry& folder, FolderChain& chain)
@@ -78,7 +86,7 @@ bool DeleteCollectedFolder(const PathEntry& folder, FolderChain& chain)
         above->OpenEntry(name, EntryKind::Folder, OpenPurpose::Delete);
     if (!object) return false;
     if (object->GetShape() == Shape::Folder) EmptyFolder(*object, folder.path);
-    return DeleteAndClose(*object, *above, name, folder.path, true);
+    return DeleteLogged(*object, *above, name, folder.path, true);
 }
 
 void EmptyFolder(const OpenObject& folder, const WString& shownPath)
@@ -93,7 +101,8 @@ void EmptyFolder(const OpenObject& folder, const WString& shownPath)
         if (!object) continue;  // cannot be shown to lie here: it stays, and so does the folder
         const WString shown = JoinShown(shownPath, entry.name);
         if (object->GetShape() == Shape::Folder) EmptyFolder(*object, shown);
-        DeleteAndClose(*object, folder, entry.name, shown, true);
+        // A name that stays keeps the folder, whose own deletion then tells.
+        DeleteAndClose(*object, shown, true);
     }
 }
 

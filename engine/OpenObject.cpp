@@ -31,11 +31,17 @@ size_t VolumeLength(const WString& path)
 }
 
 // A plain folder, a link or (for an entry opened as a file) a file.
-bool ReadShape(HANDLE object, EntryKind kind, Shape& shape)
+bool ReadShape(HANDLE object, EntryKind kind, OpenPurpose purpose, Shape& shape)
 {
     if (kind == EntryKind::File) {
         // Opened as itself with no folder allowed: a file, or a link deleted as itself.
         shape = Shape::File;
+        return true;
+    }
+    if (purpose == OpenPurpose::List) {
+        // A link opened as itself lists nothing of its target, and Wine's links are caught by
+        // their location: only a deletion needs to tell a link from a folder.
+        shape = Shape::Folder;
         return true;
     }
     DWORD attributes = 0, tag = 0;
@@ -64,7 +70,8 @@ std::unique_ptr<OpenObject> OpenObject::OpenRoot(const WString& longPath)
     const WString name = path.substr(cut + 1);
     FileHandle handle = OpenFolderAt(isVolumeRoot ? path + L"\\" : path.substr(0, cut + 1));
     Shape shape;
-    if (!handle.IsOpen() || !ReadShape(handle.Get(), EntryKind::Folder, shape) ||
+    if (!handle.IsOpen() ||
+        !ReadShape(handle.Get(), EntryKind::Folder, OpenPurpose::Delete, shape) ||
         shape != Shape::Folder)
         return nullptr;
     WString location;
@@ -84,7 +91,7 @@ std::unique_ptr<OpenObject> OpenObject::OpenEntry(const WString& name, EntryKind
 {
     FileHandle handle = ::OpenEntry(Handle(), name, kind, purpose);
     Shape shape;
-    if (!handle.IsOpen() || !ReadShape(handle.Get(), kind, shape)) return nullptr;
+    if (!handle.IsOpen() || !ReadShape(handle.Get(), kind, purpose, shape)) return nullptr;
     WString location;
     if (IsWine()) {
         // Wine opened a link as its target, or found the entry through a folder above that
