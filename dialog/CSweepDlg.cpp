@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "app/CAboutDlg.h"
+#include "dialog/CAboutDlg.h"
 #include "dialog/UiTexts.h"
-#include "engine/FolderPicker.h"
+#include "dialog/FolderPicker.h"
 #include "framework/CDC.h"
 #include "framework/CHeaderCtrl.h"
 #include "framework/CMenu.h"

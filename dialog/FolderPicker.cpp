@@ -1,4 +1,4 @@
-#include "engine/FolderPicker.h"
+#include "dialog/FolderPicker.h"
 
 #include <shlobj.h>
 #include <shobjidl.h>

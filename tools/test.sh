@@ -7,6 +7,8 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 bash tools/setup.sh
+# A lower folder never includes a higher one (framework < engine < controls < dialog < app).
+bash tools/check-layers.sh
 
 out=${VARNEL_BUILD:-build}
 jobs=$(nproc)

@@ -165,13 +165,23 @@ TEST(SweepDlgWindow, DroppedItemsGoToTheFolderEditLastOneWins)
     });
 }
 
+BOOL CALLBACK CollectText(HWND hChild, LPARAM lParam)
+{
+    *reinterpret_cast<std::wstring*>(lParam) += WindowText(hChild) + L"\n";
+    return TRUE;
+}
+
 TEST(SweepDlgWindow, CancelledPickerEmptiesTheFolderEdit)
 {
     SweepDlgDriver::Run([](SweepDlgDriver& d) {
-        ActivationWatch watch(
-            [](HWND hPicker) { ::PostMessageW(hPicker, WM_COMMAND, IDCANCEL, 0); });
+        std::wstring pickerTexts;
+        ActivationWatch watch([&](HWND hPicker) {
+            ::EnumChildWindows(hPicker, CollectText, reinterpret_cast<LPARAM>(&pickerTexts));
+            ::PostMessageW(hPicker, WM_COMMAND, IDCANCEL, 0);
+        });
         d.Click(IDC_BUTTON_BROWSE);
         EXPECT_EQ(watch.Count(), 1);
+        EXPECT_NE(pickerTexts.find(L"请选择需要进行清理的目录"), std::wstring::npos) << pickerTexts;
         EXPECT_EQ(d.Text(IDC_EDIT_PATH), L"");
     });
 }

@@ -1,4 +1,3 @@
-#include "engine/FolderPicker.h"
 #include "engine/LongPath.h"
 #include "engine/OpenObject.h"
 #include "engine/PathCheck.h"
@@ -76,38 +75,6 @@ TEST(OpenRoot, OpensOnlyAPlainFolder)
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
     EXPECT_FALSE(OpenObject::OpenRoot(tree.LongPath(L"plain")));
     CloseHandle(held);
-}
-
-// The picker is closed by the test as soon as it shows, as a user cancelling it would.
-HHOOK g_hook;
-std::wstring g_pickerTexts;
-
-BOOL CALLBACK CollectText(HWND child, LPARAM)
-{
-    wchar_t text[256] = {};
-    GetWindowTextW(child, text, static_cast<int>(std::size(text)));
-    g_pickerTexts += text;
-    g_pickerTexts += L'\n';
-    return TRUE;
-}
-
-LRESULT CALLBACK CancelPicker(int code, WPARAM wParam, LPARAM lParam)
-{
-    if (code == HCBT_ACTIVATE) {
-        const HWND picker = reinterpret_cast<HWND>(wParam);
-        EnumChildWindows(picker, CollectText, 0);
-        PostMessageW(picker, WM_COMMAND, IDCANCEL, 0);
-    }
-    return CallNextHookEx(g_hook, code, wParam, lParam);
-}
-
-TEST(BrowseForFolder, GivesNothingWhenCancelled)
-{
-    g_hook = SetWindowsHookExW(WH_CBT, CancelPicker, nullptr, GetCurrentThreadId());
-    const std::wstring chosen = BrowseForFolder();
-    UnhookWindowsHookEx(g_hook);
-    EXPECT_EQ(L"", chosen);
-    EXPECT_NE(std::wstring::npos, g_pickerTexts.find(L"请选择需要进行清理的目录")) << g_pickerTexts;
 }
 
 }  // namespace
