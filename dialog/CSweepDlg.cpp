@@ -19,8 +19,20 @@ CSweepDlg::CSweepDlg(CWnd* pParent)
       // Ticked from construction on, so the first data exchange already shows the default.
       m_bDeleteFolders(1),
       m_bDeleteFiles(0),
-      m_hIcon(::LoadIconW(::GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDR_MAINFRAME)))
+      m_hIcon(::LoadIconW(::GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDR_MAINFRAME))),
+      m_bPreviewOnly(0),
+      m_stopRequested(false),
+      m_bPreviewRun(false),
+      m_bCloseAfterRun(false)
 {
+}
+
+CSweepDlg::~CSweepDlg()
+{
+    if (IsRunning()) {
+        m_stopRequested = true;
+        m_worker.join();
+    }
 }
 
 void CSweepDlg::DoDataExchange(CDataExchange* pDX)
@@ -41,6 +53,7 @@ void CSweepDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Check(pDX, IDC_CHECK_MATCH_CASE, m_bMatchCase);
     DDX_Check(pDX, IDC_CHECK_DELETE_FOLDERS, m_bDeleteFolders);
     DDX_Check(pDX, IDC_CHECK_DELETE_FILES, m_bDeleteFiles);
+    DDX_Check(pDX, IDC_CHECK_PREVIEW, m_bPreviewOnly);
 }
 
 BEGIN_MESSAGE_MAP(CSweepDlg, CDialog)
@@ -51,6 +64,8 @@ BEGIN_MESSAGE_MAP(CSweepDlg, CDialog)
     ON_BN_CLICKED(IDC_BUTTON_CLEAN, OnButtonClean)
     ON_WM_DROPFILES()
     ON_WM_GETMINMAXINFO()
+    ON_MESSAGE(WM_TIMER, OnRunTimer)
+    ON_MESSAGE(WM_RUN_ENDED, OnRunEnded)
 END_MESSAGE_MAP()
 
 BOOL CSweepDlg::OnInitDialog()
@@ -142,6 +157,11 @@ void CSweepDlg::OnButtonBrowse()
 
 void CSweepDlg::OnDropFiles(HDROP hDropInfo)
 {
+    // The folder of a run in hand stays what it is.
+    if (IsRunning()) {
+        ::DragFinish(hDropInfo);
+        return;
+    }
     const UINT count = ::DragQueryFileW(hDropInfo, 0xFFFFFFFF, NULL, 0);
     m_editPath.EnableWindow(FALSE);
     for (UINT i = 0; i < count; ++i) {

@@ -3,22 +3,31 @@
 
 #include "controls/CButtonCl.h"
 #include "controls/CListCtrlCl.h"
-#include "engine/PathList.h"
-
-class FolderChain;
+#include "dialog/RunLog.h"
 #include "framework/CComboBox.h"
 #include "framework/CDialog.h"
 #include "framework/CEdit.h"
 #include "framework/CStatic.h"
 #include "framework/MessageMap.h"
 
+#include <atomic>
+#include <memory>
+#include <thread>
+
+// Posted by the run's thread when the run is over: the RunEnd, and 1 when a fault ended it.
+const UINT WM_RUN_ENDED = WM_APP + 1;
+
 class CSweepDlg : public CDialog {
 public:
     explicit CSweepDlg(CWnd* pParent = NULL);
+    // A run still going is stopped and waited for.
+    ~CSweepDlg() override;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    // Escape, "退出" and the close box: a run still going is stopped first.
+    void OnCancel() override;
 
     void OnSysCommand(UINT nID, LPARAM lParam);
     void OnPaint();
@@ -27,6 +36,8 @@ protected:
     void OnButtonClean();
     void OnDropFiles(HDROP hDropInfo);
     void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
+    LRESULT OnRunTimer(WPARAM wParam, LPARAM lParam);
+    LRESULT OnRunEnded(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
@@ -34,11 +45,13 @@ private:
     void InitControlTexts();
     void InitLogList();
 
-    // Clean command companions (CleanCommand.cpp).
-    void AddHeadingRow(const CString& heading);
-    bool DeleteFileList(const PathList& list);
-    bool DeleteFolderList(const PathList& list, FolderChain& chain);
-    void AddBlankRow(CListCtrlCl& list);
+    // The clean run (CleanCommand.cpp): started on a worker thread, shown as it goes.
+    void StartRun(const CleanRequest& request);
+    bool IsRunning() const { return m_worker.joinable(); }
+    void ShowRunProgress();
+    void ShowRunEnd(int runEnd, bool faulted);
+    // During a run the inputs are disabled and "现在清理" is "停止".
+    void SetRunning(bool bRunning);
 
     CListCtrlCl m_listLog;
     CEdit m_editPath;
@@ -56,4 +69,13 @@ private:
     CStatic m_staticWarning;
     CComboBox m_comboKeyword;
     HICON m_hIcon;
+    int m_bPreviewOnly;
+
+    // The run in hand.
+    std::unique_ptr<RunLog> m_runLog;
+    std::thread m_worker;
+    std::atomic<bool> m_stopRequested;
+    CString m_runFolderText;  // the folder text as read when the run began
+    bool m_bPreviewRun;
+    bool m_bCloseAfterRun;
 };

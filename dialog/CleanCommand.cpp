@@ -1,19 +1,35 @@
 // The clean command: checks the keyword and the folder, then runs the file pass and the folder
-// pass as ticked, logging every object with its outcome.
+// pass as ticked on a worker thread, and shows the log and the status line as the run goes.
 #include "dialog/CSweepDlg.h"
 
 #include "dialog/UiTexts.h"
-#include "engine/Deletion.h"
 #include "engine/KeywordRules.h"
 #include "engine/LongPath.h"
-#include "engine/OpenObject.h"
 #include "engine/PathCheck.h"
-#include "engine/TimeStamp.h"
-#include "engine/TreeWalk.h"
 #include "res/resource.h"
+
+namespace {
+
+const UINT_PTR kRunTimer = 1;
+// The status line and the log follow the run at most this often: a pace a person can follow,
+// and a repaint per batch of rows, not per row.
+const UINT kRunTimerMilliseconds = 33;
+
+// The inputs that a run in hand keeps as they were when it began.
+const int kRunInputs[] = {IDC_EDIT_PATH,          IDC_BUTTON_BROWSE,    IDC_COMBO_KEYWORD,
+                          IDC_CHECK_EXACT_MATCH,  IDC_CHECK_MATCH_CASE, IDC_CHECK_DELETE_FOLDERS,
+                          IDC_CHECK_DELETE_FILES, IDC_CHECK_PREVIEW};
+
+}  // namespace
 
 void CSweepDlg::OnButtonClean()
 {
+    // During a run the button is "停止": the run ends after the object in hand.
+    if (IsRunning()) {
+        m_stopRequested = true;
+        return;
+    }
+
     CString keywordText;
     GetDlgItem(IDC_COMBO_KEYWORD)->GetWindowText(keywordText);
     CString folderText;
@@ -28,100 +44,122 @@ void CSweepDlg::OnButtonClean()
         SetDlgItemText(IDC_COMBO_KEYWORD, L"");
         return;
     }
-
+    m_runFolderText = folderText;
     // An empty folder text skips both passes and goes straight to the completion text.
-    if (!folderText.IsEmpty()) {
-        // One absolute folder is both checked and walked; the log shows it without the
-        // \\?\ form the system is given.
-        const WString shown = GetAbsolutePath(folderText.Text());
-        const WString folder = ToLongPath(shown);
-        if (shown.empty() || !IsFolderPath(folder.c_str())) {
-            MessageBox(L"清理路径无效，请确认!", L"提示", MB_OK | MB_ICONINFORMATION);
-            return;
-        }
-        UpdateData(TRUE);
-        const std::shared_ptr<const OpenObject> root = OpenObject::OpenRoot(folder);
-        if (!root) {
-            MessageBox(L"无法打开清理路径或核实它的位置，未删除任何对象，请确认!", L"提示",
-                       MB_OK | MB_ICONWARNING);
-            return;
-        }
-        // The log is shown again once the run is over: redrawing it for every row would cost
-        // far more than the deletions, and no message is handled until then anyway.
-        m_listLog.SetRedraw(FALSE);
-
-        PathList files, folders;
-        const std::atomic<bool> notStopped(false);
-        FindMatches(root, shown, keywordText.Text(), m_bExactMatch, m_bMatchCase,
-                    m_bDeleteFiles == 1 ? &files : nullptr,
-                    m_bDeleteFolders == 1 ? &folders : nullptr, notStopped);
-        CString heading;
-        if (m_bDeleteFiles == 1) {
-            if (m_bMatchCase == 1)
-                heading.Format(L"清除包含关键字[%s]的文件(关键字区分大小写)。\r\n",
-                               static_cast<LPCWSTR>(keywordText));
-            else
-                heading.Format(L"清除包含关键字[%s]的文件(关键字不区分大小写)。\r\n",
-                               static_cast<LPCWSTR>(keywordText));
-            AddHeadingRow(heading);
-            DeleteFileList(files);
-            AddBlankRow(m_listLog);
-        }
-        files.clear();
-
-        if (m_bDeleteFolders == 1) {
-            heading.Format(L"清除包含关键字[%s]的目录。\r\n", static_cast<LPCWSTR>(keywordText));
-            AddHeadingRow(heading);
-            FolderChain chain(root);
-            DeleteFolderList(folders, chain);
-            AddBlankRow(m_listLog);
-        }
-        m_listLog.SetRedraw(TRUE);
-        m_listLog.InvalidateRect(NULL);
+    if (folderText.IsEmpty()) {
+        m_bPreviewRun = false;
+        ShowRunEnd(static_cast<int>(RunEnd::Completed), false);
+        return;
     }
 
+    // One absolute folder is both checked and walked; the log shows it without the \\?\ form
+    // the system is given.
+    const WString shown = GetAbsolutePath(folderText.Text());
+    const WString folder = ToLongPath(shown);
+    if (shown.empty() || !IsFolderPath(folder.c_str())) {
+        MessageBox(L"清理路径无效，请确认!", L"提示", MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    UpdateData(TRUE);
+    StartRun({folder, shown, keywordText.Text(), m_bExactMatch, m_bMatchCase, m_bDeleteFiles == 1,
+              m_bDeleteFolders == 1, m_bPreviewOnly == 1});
+}
+
+void CSweepDlg::StartRun(const CleanRequest& request)
+{
+    m_runLog.reset(new RunLog(request.keyword, request.matchCase, request.previewOnly));
+    m_bPreviewRun = request.previewOnly;
+    m_stopRequested = false;
+    SetRunning(true);
+    SetTimer(kRunTimer, kRunTimerMilliseconds);
+
+    const HWND hDlg = m_hWnd;
+    RunLog* log = m_runLog.get();
+    const std::atomic<bool>* stop = &m_stopRequested;
+    m_worker = std::thread([hDlg, request, log, stop] {
+        RunEnd end = RunEnd::Stopped;
+        bool faulted = false;
+        // A fault ends the run with a row that says so, never the program.
+        try {
+            end = RunClean(request, *log, *stop);
+        } catch (...) {
+            faulted = true;
+            log->Failed();
+        }
+        ::PostMessageW(hDlg, WM_RUN_ENDED, static_cast<WPARAM>(end), faulted ? 1 : 0);
+    });
+}
+
+LRESULT CSweepDlg::OnRunTimer(WPARAM wParam, LPARAM)
+{
+    if (wParam == kRunTimer && m_runLog) ShowRunProgress();
+    return 0;
+}
+
+// Takes in what the run reported since the last time: the rows in one batch, the newest in
+// view, and the object in hand.
+void CSweepDlg::ShowRunProgress()
+{
+    const std::vector<RunLog::Row> rows = m_runLog->TakeRows();
+    if (!rows.empty()) {
+        m_listLog.SetRedraw(FALSE);
+        for (const RunLog::Row& row : rows) m_listLog.AddRow(row.first.c_str(), row.second.c_str());
+        m_listLog.SetRedraw(TRUE);
+        m_listLog.EnsureVisible(m_listLog.GetItemCount() - 1, FALSE);
+        m_listLog.InvalidateRect(NULL);
+    }
+    WString status;
+    if (m_runLog->TakeStatus(status)) SetDlgItemText(IDC_STATIC_STATUS, status.c_str());
+}
+
+LRESULT CSweepDlg::OnRunEnded(WPARAM wParam, LPARAM lParam)
+{
+    m_worker.join();
+    KillTimer(kRunTimer);
+    ShowRunProgress();
+    SetRunning(false);
+    ShowRunEnd(static_cast<int>(wParam), lParam != 0);
+    m_runLog.reset();
+    if (m_bCloseAfterRun) EndDialog(IDCANCEL);
+    return 0;
+}
+
+void CSweepDlg::ShowRunEnd(int runEnd, bool faulted)
+{
+    if (static_cast<RunEnd>(runEnd) == RunEnd::FolderUnavailable) {
+        MessageBox(L"无法打开清理路径或核实它的位置，未删除任何对象，请确认!", L"提示",
+                   MB_OK | MB_ICONWARNING);
+        return;
+    }
+    const LPCWSTR folder = m_runFolderText;
     CString status;
-    status.Format(L"清除[%s]完毕!", static_cast<LPCWSTR>(folderText));
+    if (faulted)
+        status.Format(L"清除[%s]出错中止!", folder);
+    else if (static_cast<RunEnd>(runEnd) == RunEnd::Stopped)
+        status.Format(m_bPreviewRun ? L"预览[%s]已停止!" : L"清除[%s]已停止!", folder);
+    else if (m_bPreviewRun)
+        status.Format(L"预览[%s]完毕：将删除 %d 个文件、%d 个目录。", folder,
+                      m_runLog->Count(Pass::Files), m_runLog->Count(Pass::Folders));
+    else
+        status.Format(L"清除[%s]完毕!", folder);
     SetDlgItemText(IDC_STATIC_STATUS, status);
     UpdateData(FALSE);
 }
 
-// Called after the walk and before the first deletion, so the time stamp says when the
-// pass began to delete.
-void CSweepDlg::AddHeadingRow(const CString& heading)
+void CSweepDlg::SetRunning(bool bRunning)
 {
-    const WString stamp = GetTimeStamp();
-    m_listLog.AddRow(stamp.c_str(), static_cast<LPCWSTR>(heading), L"");
+    for (int id : kRunInputs) GetDlgItem(id)->EnableWindow(bRunning ? FALSE : TRUE);
+    SetDlgItemText(IDC_BUTTON_CLEAN, bRunning ? L"停止" : L"现在清理");
+    // The disabled inputs may have held the focus; the keys must still reach the dialog.
+    if (bRunning) ::SetFocus(GetDlgItem(IDC_BUTTON_CLEAN)->GetSafeHwnd());
 }
 
-bool CSweepDlg::DeleteFileList(const PathList& list)
+void CSweepDlg::OnCancel()
 {
-    if (list.empty()) return false;
-    for (const PathEntry& entry : list) {
-        CString status;
-        status.Format(L"正在删除[%s]……", entry.path.c_str());
-        SetDlgItemText(IDC_STATIC_STATUS, status);
-        const bool deleted = DeleteCollectedFile(entry);
-        m_listLog.AddRow(static_cast<LPCWSTR>(deleted ? g_strOk : g_strFail), entry.path.c_str());
+    if (IsRunning()) {
+        m_stopRequested = true;
+        m_bCloseAfterRun = true;
+        return;
     }
-    return true;
-}
-
-bool CSweepDlg::DeleteFolderList(const PathList& list, FolderChain& chain)
-{
-    if (list.empty()) return false;
-    for (const PathEntry& entry : list) {
-        const bool removed = DeleteCollectedFolder(entry, chain);
-        // Written once the folder is gone, unlike the file pass.
-        CString status;
-        status.Format(L"正在删除 %s ……", entry.path.c_str());
-        SetDlgItemText(IDC_STATIC_STATUS, status);
-        m_listLog.AddRow(static_cast<LPCWSTR>(removed ? g_strOk : g_strFail), entry.path.c_str());
-    }
-    return true;
-}
-
-void CSweepDlg::AddBlankRow(CListCtrlCl& list)
-{
-    list.AddRow(L"", L"", L"");
+    CDialog::OnCancel();
 }

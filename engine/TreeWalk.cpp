@@ -13,6 +13,7 @@ struct Walk {
     PathList* files;
     PathList* folders;
     const std::atomic<bool>& stop;
+    const std::function<void(const WString&)>& searching;
 
     bool Matches(const WString& name) const
     {
@@ -21,6 +22,9 @@ struct Walk {
 
     void Visit(const std::shared_ptr<const OpenObject>& folder, const WString& prefix) const
     {
+        if (searching)
+            searching(prefix.empty() ? shownRoot
+                                     : JoinShown(shownRoot, prefix.substr(0, prefix.size() - 1)));
         std::vector<ListedEntry> entries;
         if (!ListFolder(folder->Handle(), entries)) return;
         for (const ListedEntry& entry : entries) {
@@ -46,10 +50,11 @@ struct Walk {
 
 void FindMatches(const std::shared_ptr<const OpenObject>& root, const WString& shownRoot,
                  const WString& keyword, int exactMatch, int matchCase, PathList* files,
-                 PathList* folders, const std::atomic<bool>& stop)
+                 PathList* folders, const std::atomic<bool>& stop,
+                 const std::function<void(const WString&)>& searching)
 {
     if (!files && !folders) return;
-    const Walk walk{shownRoot, keyword, exactMatch, matchCase, files, folders, stop};
+    const Walk walk{shownRoot, keyword, exactMatch, matchCase, files, folders, stop, searching};
     walk.Visit(root, WString());
 }
 

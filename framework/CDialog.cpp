@@ -42,7 +42,13 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM, LPARAM lPa
         ::EndDialog(hWnd, -1);
         return FALSE;
     }
-    return pDialog->OnInitDialog();
+    // A dialog that cannot finish its start-up ends, as one that cannot bind its controls does.
+    try {
+        return pDialog->OnInitDialog();
+    } catch (...) {
+        ::EndDialog(hWnd, -1);
+        return FALSE;
+    }
 }
 
 BOOL CDialog::OnInitDialog()

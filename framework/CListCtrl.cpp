@@ -133,6 +133,12 @@ BOOL CListCtrl::GetSubItemRect(int iItem, int iSubItem, int nArea, CRect& ref)
                                            reinterpret_cast<LPARAM>(&ref)));
 }
 
+BOOL CListCtrl::EnsureVisible(int nItem, BOOL bPartialOK)
+{
+    return static_cast<BOOL>(::SendMessage(m_hWnd, LVM_ENSUREVISIBLE, static_cast<WPARAM>(nItem),
+                                           static_cast<LPARAM>(bPartialOK)));
+}
+
 COLORREF CListCtrl::GetBkColor() const
 {
     return static_cast<COLORREF>(::SendMessage(m_hWnd, LVM_GETBKCOLOR, 0, 0));

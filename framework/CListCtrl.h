@@ -29,6 +29,8 @@ public:
     // Rectangle of a cell part (LVIR_BOUNDS, LVIR_ICON, LVIR_LABEL).
     BOOL GetSubItemRect(int iItem, int iSubItem, int nArea, CRect& ref);
     COLORREF GetBkColor() const;
+    // Scrolls the list so that the item is in view.
+    BOOL EnsureVisible(int nItem, BOOL bPartialOK);
 
     // The bound header object, else a temporary wrapper; NULL when the list has no header.
     CHeaderCtrl* GetHeaderCtrl();

@@ -105,7 +105,13 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPAR
     MSG msg = {hWnd, message, wParam, lParam, 0, {0, 0}};
     const MSG* pOuterMsg = pWnd->m_pCurrentMsg;
     pWnd->m_pCurrentMsg = &msg;
-    LRESULT lResult = pWnd->WindowProc(message, wParam, lParam);
+    LRESULT lResult = 0;
+    // A handler that throws ends its message, not the program: the window goes on working.
+    try {
+        lResult = pWnd->WindowProc(message, wParam, lParam);
+    } catch (...) {
+        lResult = 0;
+    }
     pWnd->m_pCurrentMsg = pOuterMsg;
     return lResult;
 }
@@ -358,6 +364,16 @@ CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     return ::SendMessage(m_hWnd, message, wParam, lParam);
+}
+
+UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse)
+{
+    return ::SetTimer(m_hWnd, nIDEvent, nElapse, NULL);
+}
+
+BOOL CWnd::KillTimer(UINT_PTR nIDEvent)
+{
+    return ::KillTimer(m_hWnd, nIDEvent);
 }
 
 BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -181,6 +181,7 @@ void CheckStartAndClose(const wchar_t* how, UINT message, WPARAM wParam)
         {IDC_CHECK_MATCH_CASE, L"大小写匹配"},
         {IDC_CHECK_DELETE_FOLDERS, L"删除目录"},
         {IDC_CHECK_DELETE_FILES, L"删除文件"},
+        {IDC_CHECK_PREVIEW, L"仅预览"},
         {IDC_STATIC_WARNING, L"温馨提示：当选中删除目录时同时会删除该目录下的所有文件，目前版本"
                              L"暂不支持从回收站恢复，请谨慎使用！"},
         {IDC_BUTTON_CLEAN, L"现在清理"},

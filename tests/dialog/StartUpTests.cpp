@@ -24,6 +24,8 @@ TEST(SweepDlgStartUp, EveryControlShowsItsDefault)
         EXPECT_FALSE(d.IsChecked(IDC_CHECK_MATCH_CASE));
         EXPECT_TRUE(d.IsChecked(IDC_CHECK_DELETE_FOLDERS));
         EXPECT_FALSE(d.IsChecked(IDC_CHECK_DELETE_FILES));
+        EXPECT_FALSE(d.IsChecked(IDC_CHECK_PREVIEW));
+        EXPECT_EQ(d.Text(IDC_CHECK_PREVIEW), L"仅预览");
         EXPECT_TRUE(d.Rows().empty());
         const LRESULT icon = ::SendMessageW(d.Window(), WM_GETICON, ICON_BIG, 0);
         EXPECT_NE(icon, 0);

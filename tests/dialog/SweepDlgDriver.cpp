@@ -69,6 +69,22 @@ void SweepDlgDriver::Clean(const std::wstring& keyword, const std::wstring& fold
     SetText(IDC_COMBO_KEYWORD, keyword);
     SetText(IDC_EDIT_PATH, folder);
     Click(IDC_BUTTON_CLEAN);
+    EXPECT_TRUE(WaitForRun()) << "the run did not end within a minute";
+}
+
+bool SweepDlgDriver::WaitForRun()
+{
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+        if (!::IsWindowVisible(m_hDlg) || Text(IDC_BUTTON_CLEAN) == L"现在清理") return true;
+        if (::GetTickCount() - start > 60000) return false;
+        ::MsgWaitForMultipleObjectsEx(0, nullptr, 100, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    }
 }
 
 std::vector<SweepDlgDriver::Row> SweepDlgDriver::Rows() const

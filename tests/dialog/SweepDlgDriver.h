@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <functional>
+#include <gtest/gtest.h>
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,8 +31,11 @@ public:
     bool IsChecked(int id) const;
     void Click(int id);
 
-    // Types the keyword and the folder and presses "现在清理".
+    // Types the keyword and the folder, presses "现在清理" and waits for the run to end.
     void Clean(const std::wstring& keyword, const std::wstring& folder);
+    // Handles the dialog's messages until no run is going (the button reads "现在清理" again)
+    // or the dialog has closed; false after a minute.
+    bool WaitForRun();
 
     std::vector<Row> Rows() const;
 

@@ -1,6 +1,7 @@
 // Message-map dispatch on a bound window: typed entries, base maps, default processing.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <vector>
 
 #include "framework/CWnd.h"
@@ -72,6 +73,11 @@ protected:
         calls.push_back(L"OnAppTwo");
         return Default() + 1000;
     }
+    afx_msg LRESULT OnAppThrows(WPARAM, LPARAM)
+    {
+        calls.push_back(L"OnAppThrows");
+        throw std::runtime_error("a handler's fault");
+    }
     afx_msg void OnCommandSeven() { calls.push_back(L"OnCommandSeven"); }
     afx_msg void OnClickedEight() { calls.push_back(L"OnClickedEight"); }
     DECLARE_MESSAGE_MAP()
@@ -85,6 +91,7 @@ BEGIN_MESSAGE_MAP(Probe, CWnd)
     ON_WM_DROPFILES()
     ON_MESSAGE(WM_APP + 1, OnAppOne)
     ON_MESSAGE(WM_APP + 2, OnAppTwo)
+    ON_MESSAGE(WM_APP + 9, OnAppThrows)
     ON_COMMAND(7, OnCommandSeven)
     ON_BN_CLICKED(8, OnClickedEight)
 END_MESSAGE_MAP()
@@ -277,6 +284,16 @@ TEST_F(MessageMapTest, WindowWithoutObjectGetsOneTemporaryWrapper)
     GetWindowTextW(hWnd, text, static_cast<int>(std::size(text)));
     EXPECT_STREQ(text, L"abc");
     EXPECT_EQ(SendMessageW(hWnd, WM_APP + 1, 0, 0), 101);
+}
+
+// A fault stops at the message boundary: the message ends, the window goes on.
+TEST_F(MessageMapTest, AHandlerThatThrowsEndsOnlyItsMessage)
+{
+    Probe probe;
+    ASSERT_TRUE(probe.SubclassWindow(hWnd));
+    EXPECT_EQ(SendMessageW(hWnd, WM_APP + 9, 0, 0), 0);
+    EXPECT_EQ(SendMessageW(hWnd, WM_APP + 1, 2, 3), 5);
+    EXPECT_EQ(probe.calls, (std::vector<std::wstring>{L"OnAppThrows", L"OnAppOne"}));
 }
 
 }  // namespace

@@ -1,0 +1,49 @@
+#pragma once
+// One clean run apart from any window: the chosen folder opened and checked, one walk, then
+// the file pass and the folder pass as asked, each object reported as it is handled. The
+// dialog shows the report in its log and status line.
+
+#include "framework/WideString.h"
+
+#include <atomic>
+
+enum class Pass { Files, Folders };
+
+enum class Outcome {
+    Deleted,      // it is gone
+    Failed,       // it is still there, or could not be shown to be what its name says
+    WouldDelete,  // a preview: a real run would delete it
+};
+
+// What a run tells as it goes, in this order: the folders it searches, then per pass a
+// heading, each object (in hand, then done) and the pass's end. Calls come from the thread
+// that runs the run.
+class ICleanReport {
+public:
+    virtual ~ICleanReport() = default;
+    virtual void Searching(const WString& folder) = 0;
+    // A pass starts on its objects, after the walk: the heading of its block.
+    virtual void BeginPass(Pass pass, const WString& timeStamp) = 0;
+    // The object in hand: in the file pass before it is handled, in the folder pass after.
+    virtual void Working(Pass pass, const WString& path) = 0;
+    virtual void ObjectDone(Outcome outcome, const WString& path) = 0;
+    // The end of the pass's block; stopped when it ended before its last object.
+    virtual void EndPass(bool stopped) = 0;
+};
+
+struct CleanRequest {
+    WString folder;       // the chosen folder, in the \\?\ form
+    WString shownFolder;  // what the log shows for it
+    WString keyword;
+    int exactMatch;
+    int matchCase;
+    bool files;        // the file pass runs
+    bool folders;      // the folder pass runs
+    bool previewOnly;  // list what would go and delete nothing
+};
+
+enum class RunEnd { Completed, Stopped, FolderUnavailable };
+
+// Runs the passes asked for. stop is read between objects: the object in hand is finished
+// first, and a pass stopped before its end says so.
+RunEnd RunClean(const CleanRequest& request, ICleanReport& report, const std::atomic<bool>& stop);
