@@ -1,16 +1,46 @@
-// The engine's share of a clean run, without any window: the two walks and the two delete
-// passes over their lists, as the clean command calls them (files and folders ticked,
-// default options).
+// The engine's share of a clean run, without any window: the run as the dialog starts it
+// (files and folders ticked, default options), with a report that only notes when each part
+// ends.
 //   bench_engine ROOT KEYWORD
 #include "bench/Measure.h"
 
 #include <cstdio>
 #include <string>
 
-#include "engine/Deletion.h"
+#include "engine/CleanRun.h"
 #include "engine/LongPath.h"
-#include "engine/OpenObject.h"
-#include "engine/TreeWalk.h"
+
+namespace {
+
+// The walk ends when the first pass begins; each pass ends with its block.
+class Timings : public ICleanReport {
+public:
+    explicit Timings(const Stopwatch& clock)
+        : m_clock(clock)
+    {
+    }
+    void Searching(const WString&) override {}
+    void BeginPass(Pass pass, const WString&) override
+    {
+        if (pass == Pass::Files) walkEnd = m_clock.Seconds();
+        if (pass == Pass::Folders) fileEnd = m_clock.Seconds();
+    }
+    void Working(Pass, const WString&) override {}
+    void ObjectDone(Outcome outcome, const WString&) override
+    {
+        ++objects;
+        failures += outcome != Outcome::Deleted;
+    }
+    void EndPass(bool) override { end = m_clock.Seconds(); }
+
+    double walkEnd = 0, fileEnd = 0, end = 0;
+    long long objects = 0, failures = 0;
+
+private:
+    const Stopwatch& m_clock;
+};
+
+}  // namespace
 
 int wmain(int argc, wchar_t** argv)
 {
@@ -18,41 +48,28 @@ int wmain(int argc, wchar_t** argv)
         std::fprintf(stderr, "usage: bench_engine ROOT KEYWORD\n");
         return 2;
     }
-    const WString root = ToLongPath(GetAbsolutePath(argv[1])), keyword = argv[2];
+    const WString shown = GetAbsolutePath(argv[1]);
+    const CleanRequest request = {ToLongPath(shown), shown, argv[2], 0, 0, true, true, false};
     SIZE_T baseline = WorkingSetKb();
-    long long failures = 0;
 
     Stopwatch total;
-    Stopwatch phase;
-    const std::shared_ptr<const OpenObject> rootFolder = OpenObject::OpenRoot(root);
-    if (!rootFolder) {
-        std::fprintf(stderr, "cannot open %ls\n", root.c_str());
+    Timings timings(total);
+    const std::atomic<bool> notStopped(false);
+    const RunEnd end = RunClean(request, timings, notStopped);
+    double seconds = total.Seconds(), cpu = total.CpuSeconds();
+    if (end != RunEnd::Completed) {
+        std::fprintf(stderr, "the run did not complete\n");
         return 1;
     }
-    PathList files, folders;
-    const std::atomic<bool> notStopped(false);
-    FindMatches(rootFolder, argv[1], keyword, 0, 0, &files, &folders, notStopped);
-    double walk = phase.Seconds();
-    const long long fileCount = files.size(), folderCount = folders.size();
-
-    phase.Restart();
-    for (const PathEntry& entry : files) failures += !DeleteCollectedFile(entry);
-    files.clear();
-    double fileDelete = phase.Seconds();
-
-    phase.Restart();
-    FolderChain chain(rootFolder);
-    for (const PathEntry& entry : folders) failures += !DeleteCollectedFolder(entry, chain);
-    double folderDelete = phase.Seconds();
-    double seconds = total.Seconds(), cpu = total.CpuSeconds();
 
     // A matching folder inside another is gone when its turn comes: a failure by design.
     PrintResult("engine",
                 SecondsField("seconds", seconds) + " " + SecondsField("cpu", cpu) + " " +
-                    SecondsField("walk", walk) + " " + SecondsField("file_delete", fileDelete) +
-                    " " + SecondsField("folder_delete", folderDelete) + " " +
-                    CountField("files", fileCount) + " " + CountField("folders", folderCount) +
-                    " " + CountField("failures", failures),
+                    SecondsField("walk", timings.walkEnd) + " " +
+                    SecondsField("file_delete", timings.fileEnd - timings.walkEnd) + " " +
+                    SecondsField("folder_delete", timings.end - timings.fileEnd) + " " +
+                    CountField("objects", timings.objects) + " " +
+                    CountField("failures", timings.failures),
                 baseline);
     return 0;
 }

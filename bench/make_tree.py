@@ -10,7 +10,7 @@ matching folder may hold content, and some lie inside other matching folders. Th
 gives the same tree.
 
 The manifest lists every object that a clean run with that keyword (files and folders ticked,
-default options) removes, relative to ROOT, with backslashes, in code page 936, in an order a
+default options) removes, relative to ROOT, with backslashes, in UTF-8, in an order a
 bare delete loop can follow: the matching files, then each outermost matching folder's
 remaining content bottom-up and the folder itself. Lines are "F path" or "D path". The last
 line of standard output is a JSON summary.
@@ -180,7 +180,7 @@ def main():
     if args.manifest:
         with open(args.manifest, "wb") as out:
             for kind, path in ops:
-                out.write(f"{kind} {manifest_path(root, path)}\r\n".encode("gbk"))
+                out.write(f"{kind} {manifest_path(root, path)}\r\n".encode("utf-8"))
 
     summary = {
         "root": windows_path(root),

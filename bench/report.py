@@ -12,9 +12,9 @@ from collections import defaultdict
 
 STEPS = [   # (row label, how to get one run's seconds from its result lines by mode)
     ("floor: enumeration + delete loop", None),
-    ("bare enumeration (FindFirstFileA/FindNextFileA)", "enum"),
-    ("bare delete loop (DeleteFileA/RemoveDirectoryA)", "floor_delete"),
-    ("engine: both walks and delete passes, no window", "engine"),
+    ("bare enumeration (FindFirstFileW/FindNextFileW)", "enum"),
+    ("bare delete loop (DeleteFileW/RemoveDirectoryW)", "floor_delete"),
+    ("engine: the run with no window (walk and both passes)", "engine"),
     ("clean command, dialog visible", "dialog_visible"),
     ("clean command, dialog hidden", "dialog_hidden"),
     ("peers: `del /s /q` + `rd /s /q`", "peers"),
@@ -26,6 +26,8 @@ MESSAGE_NAMES = {
     0x004E: "WM_NOTIFY", 0x0111: "WM_COMMAND", 0x0138: "WM_CTLCOLORSTATIC",
     0x0202: "WM_LBUTTONUP", 0x00F5: "BM_CLICK", 0x1004: "LVM_GETITEMCOUNT",
     0x1006: "LVM_SETITEMA", 0x1007: "LVM_INSERTITEMA", 0x1019: "LVM_GETCOLUMNA",
+    0x104C: "LVM_SETITEMW", 0x104D: "LVM_INSERTITEMW", 0x105F: "LVM_GETCOLUMNW",
+    0x0000: "WM_NULL", 0x0113: "WM_TIMER", 0x1013: "LVM_ENSUREVISIBLE", 0x000B: "WM_SETREDRAW",
     0x1205: "HDM_LAYOUT", 0x120F: "HDM_ORDERTOINDEX",
 }
 
@@ -139,11 +141,10 @@ def main():
     print("| part | seconds |")
     print("| --- | ---: |")
     for label, value in [
-        ("file walk (`FindMatchingFiles`)", engine("file_walk")),
-        ("file deletion (`DeleteFileA`)", engine("file_delete")),
-        ("folder walk (`FindMatchingFolders`)", engine("folder_walk")),
-        ("folder deletion (`EmptyFolder`, `RemoveDirectoryA`)", engine("folder_delete")),
-        ("log rows and status texts, window hidden (hidden − engine)",
+        ("the one walk (`FindMatches`)", engine("walk")),
+        ("file pass (`DeleteCollectedFile`)", engine("file_delete")),
+        ("folder pass (`DeleteCollectedFolder`)", engine("folder_delete")),
+        ("window hidden, beyond the engine: the worker, the log rows and the status line",
          hidden - engine("seconds") if hidden is not None and engine("seconds") is not None else None),
         ("list and status line work done only for a shown window (visible − hidden)",
          visible - hidden if visible is not None and hidden is not None else None),
@@ -151,6 +152,15 @@ def main():
          median(largest["dialog_visible"], "repaint")),
     ]:
         print(f"| {label} | {text(value)} |")
+
+    print("\nThe window during the run, window shown: another thread sends it a message every 50 ms "
+          "and waits for the answer (medians of the runs, milliseconds):\n")
+    print("| objects | longest wait | mean wait |")
+    print("| ---: | ---: | ---: |")
+    for size in sizes:
+        longest = median(runs[size]["dialog_visible"], "longest_wait")
+        mean = median(runs[size]["dialog_visible"], "mean_wait")
+        print(f"| {size} | {text(longest and longest * 1000, 0)} | {text(mean and mean * 1000, 1)} |")
 
     if len(sys.argv) > 2 and os.path.getsize(sys.argv[2]) > 0:
         costs = []

@@ -14,6 +14,8 @@ BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 END_MESSAGE_MAP()
 
 namespace {
+const wchar_t kSuperProcProperty[] = L"Varnel.BoundOver";
+
 bool IsLiveWindow(HWND hWnd)
 {
     return ::IsWindow(hWnd) != FALSE;
@@ -35,9 +37,10 @@ CWnd::~CWnd()
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd)
 {
-    DWORD_PTR refData = 0;
-    if (hWnd == NULL || !::GetWindowSubclass(hWnd, &CWnd::SubclassProc, 0, &refData)) return NULL;
-    return reinterpret_cast<CWnd*>(refData);
+    if (hWnd == NULL) return NULL;
+    // A window we bound carries its object in its user data, and the object names the window.
+    CWnd* pWnd = reinterpret_cast<CWnd*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA));
+    return pWnd != NULL && pWnd->m_hWnd == hWnd && pWnd->m_pfnSuper != NULL ? pWnd : NULL;
 }
 
 CWnd* CWnd::FromHandle(HWND hWnd)
@@ -48,23 +51,35 @@ CWnd* CWnd::FromHandle(HWND hWnd)
 
 BOOL CWnd::SubclassWindow(HWND hWnd)
 {
-    if (m_hWnd != NULL || !::IsWindow(hWnd) || FromHandlePermanent(hWnd) != NULL) return FALSE;
+    if (m_hWnd != NULL || !::IsWindow(hWnd) || ::GetWindowLongPtrW(hWnd, GWLP_USERDATA) != 0)
+        return FALSE;
     // The object sees its window before any message does (owner-draw styles are set here).
     m_hWnd = hWnd;
     PreSubclassWindow();
-    m_pfnSuper = reinterpret_cast<WNDPROC>(::GetWindowLongPtr(hWnd, GWLP_WNDPROC));
-    if (!::SetWindowSubclass(hWnd, &CWnd::SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this))) {
+    ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    m_pfnSuper = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::WndProc)));
+    if (m_pfnSuper == NULL) {
+        ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, 0);
         m_hWnd = NULL;
-        m_pfnSuper = NULL;
         return FALSE;
     }
+    // Kept with the window too, for a procedure bound over ours that outlives the binding.
+    ::SetPropW(hWnd, kSuperProcProperty, reinterpret_cast<HANDLE>(m_pfnSuper));
     return TRUE;
 }
 
 HWND CWnd::UnsubclassWindow()
 {
     HWND hWnd = m_hWnd;
-    if (hWnd != NULL && m_pfnSuper != NULL) ::RemoveWindowSubclass(hWnd, &CWnd::SubclassProc, 0);
+    if (hWnd != NULL && m_pfnSuper != NULL) {
+        // Another procedure bound over ours keeps calling it; it then passes straight on.
+        if (::GetWindowLongPtrW(hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&CWnd::WndProc)) {
+            ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+            ::RemovePropW(hWnd, kSuperProcProperty);
+        }
+        ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, 0);
+    }
     m_hWnd = NULL;
     m_pfnSuper = NULL;
     return hWnd;
@@ -91,16 +106,22 @@ void CWnd::PreSubclassWindow() {}
 
 void CWnd::DoDataExchange(CDataExchange*) {}
 
-LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                    DWORD_PTR dwRefData)
+LRESULT CALLBACK CWnd::WndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CWnd* pWnd = reinterpret_cast<CWnd*>(dwRefData);
+    CWnd* pWnd = FromHandlePermanent(hWnd);
+    if (pWnd == NULL) {
+        const WNDPROC pfnSuper = reinterpret_cast<WNDPROC>(::GetPropW(hWnd, kSuperProcProperty));
+        return pfnSuper != NULL ? ::CallWindowProcW(pfnSuper, hWnd, message, wParam, lParam)
+                                : ::DefWindowProcW(hWnd, message, wParam, lParam);
+    }
     if (message == WM_NCDESTROY) {
         // The binding ends before the window does.
         CWinApp* pApp = AfxGetApp();
         if (pApp != NULL && pApp->m_pMainWnd == pWnd) pApp->m_pMainWnd = NULL;
+        const WNDPROC pfnSuper = pWnd->m_pfnSuper;
         pWnd->UnsubclassWindow();
-        return ::DefSubclassProc(hWnd, message, wParam, lParam);
+        ::RemovePropW(hWnd, kSuperProcProperty);
+        return ::CallWindowProcW(pfnSuper, hWnd, message, wParam, lParam);
     }
     MSG msg = {hWnd, message, wParam, lParam, 0, {0, 0}};
     const MSG* pOuterMsg = pWnd->m_pCurrentMsg;
@@ -204,11 +225,9 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // Inside our own message the subclass chain knows where to go on; outside it, the
-    // procedure the window had before binding is the default.
-    if (m_pCurrentMsg != NULL) return ::DefSubclassProc(m_hWnd, message, wParam, lParam);
-    if (m_pfnSuper != NULL) return ::CallWindowProc(m_pfnSuper, m_hWnd, message, wParam, lParam);
-    return ::DefWindowProc(m_hWnd, message, wParam, lParam);
+    // The procedure the window had before binding is the default.
+    if (m_pfnSuper != NULL) return ::CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
 }
 
 LRESULT CWnd::Default()

@@ -1,8 +1,9 @@
 #pragma once
 // Thin wrapper of a window. A CWnd bound to its window (SubclassWindow, or a dialog we run)
 // receives the window's messages through its message map; anything the map does not handle
-// goes on to the window's own procedure. Binding travels with the window (comctl32 window
-// subclassing) and ends when the window is destroyed or the object goes away.
+// goes on to the window's own procedure. Binding travels with the window (its procedure is
+// replaced, and its user data holds the object) and ends when the window is destroyed or the
+// object goes away.
 #include <windows.h>
 #include <commctrl.h>
 #include "framework/CCmdTarget.h"
@@ -100,8 +101,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR uIdSubclass, DWORD_PTR dwRefData);
+    static LRESULT CALLBACK WndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     WNDPROC m_pfnSuper;        // the window's procedure before binding, NULL when unbound
     const MSG* m_pCurrentMsg;  // the message this object is handling, NULL outside

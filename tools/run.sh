@@ -37,6 +37,12 @@ for f in project/readme.txt project/src/main.c project/src/main.c.tmp project/bu
          笔记/Tmp_草稿.doc; do
   echo "sample" >"$demo/$f"
 done
+mode=${VARNEL_DEMO:-run}
+if [ "$mode" = hold ]; then
+  # Enough to be in the middle of.
+  mkdir -p "$demo/cache"
+  for i in $(seq 100 199); do echo "sample" >"$demo/cache/page_$i.tmp"; done
+fi
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
 
 echo "Sample tree C:\\示例 ($demo) before the clean:"
@@ -50,9 +56,9 @@ tools/wine-run reg add 'HKCU\Software\Wine\AppDefaults\varnel_demo.exe\X11 Drive
 
 
 echo
-echo "Cleaning with keyword \"tmp\", files and folders ticked:"
+echo "Cleaning with keyword \"tmp\", files and folders ticked ($mode):"
 tools/wine-run "$out/tests/app/varnel_demo.exe" 'C:\示例' tmp \
-  "$(winpath "$signals/ready")" "$(winpath "$signals/stop")" | tr -d '\r' &
+  "$(winpath "$signals/ready")" "$(winpath "$signals/stop")" "$mode" | tr -d '\r' &
 demo_pid=$!
 for _ in $(seq 600); do [ -s "$signals/ready" ] && break; sleep 0.1; done
 if [ -s "$signals/ready" ]; then

@@ -1,14 +1,18 @@
 // The demonstration behind tools/run.sh on a machine without a display: cleans a folder
 // through the real main dialog, prints the log as UTF-8, and keeps the window up until the
 // script has taken its screenshot.
-//   varnel_demo.exe FOLDER KEYWORD READY_FILE STOP_FILE
+//   varnel_demo.exe FOLDER KEYWORD READY_FILE STOP_FILE [run|preview|hold]
 // READY_FILE is written with the window's screen rectangle once the run is over; the dialog
-// closes when STOP_FILE appears (or after a minute).
+// closes when STOP_FILE appears (or after a minute). "preview" ticks "仅预览"; "hold" holds
+// the run at its 40th object for the screenshot instead, and lets it go on once STOP_FILE
+// appears.
 #include <windows.h>
 
+#include <atomic>
 #include <cstdio>
 #include <string>
 
+#include "engine/Deletion.h"
 #include "res/resource.h"
 #include "tests/dialog/SweepDlgDriver.h"
 
@@ -26,17 +30,61 @@ static std::wstring WithoutLineEnd(std::wstring text)
     return text;
 }
 
+static bool Exists(const std::wstring& path)
+{
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Tells the script where the window is, so it can take its picture.
+static void SignalReady(HWND hDlg, const std::wstring& readyFile)
+{
+    RECT rect;
+    ::GetWindowRect(hDlg, &rect);
+    if (FILE* ready = _wfopen(readyFile.c_str(), L"w")) {
+        std::fprintf(ready, "%ldx%ld+%ld+%ld\n", rect.right - rect.left, rect.bottom - rect.top,
+                     rect.left, rect.top);
+        std::fclose(ready);
+    }
+}
+
+// Keeps painting until the script is done with the window.
+static void ShowUntil(const std::wstring& stopFile)
+{
+    for (int waited = 0; waited < 60000 && !Exists(stopFile); waited += 50) {
+        MSG msg;
+        while (::PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+        ::Sleep(50);
+    }
+}
+
 int wmain(int argc, wchar_t** argv)
 {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: varnel_demo FOLDER KEYWORD READY_FILE STOP_FILE\n");
+    const std::wstring mode = argc == 6 ? argv[5] : L"run";
+    if ((argc != 5 && argc != 6) || (mode != L"run" && mode != L"preview" && mode != L"hold")) {
+        std::fprintf(stderr, "usage: varnel_demo FOLDER KEYWORD READY_FILE STOP_FILE "
+                             "[run|preview|hold]\n");
         return 2;
     }
     const std::wstring folder = argv[1], keyword = argv[2], readyFile = argv[3], stopFile = argv[4];
 
     SweepDlgDriver::Run([&](SweepDlgDriver& d) {
         d.SetCheck(IDC_CHECK_DELETE_FILES, true);
+        d.SetCheck(IDC_CHECK_PREVIEW, mode == L"preview");
+        std::atomic<int> seen{0};
+        if (mode == L"hold") {
+            const HWND hDlg = d.Window();
+            SetBeforeDeletionHook([&, hDlg](const std::wstring&) {
+                if (++seen != 40) return;
+                ::Sleep(300);  // the window's timer shows the object in hand meanwhile
+                SignalReady(hDlg, readyFile);
+                while (!Exists(stopFile)) ::Sleep(50);
+            });
+        }
         d.Clean(keyword, folder);
+        SetBeforeDeletionHook(nullptr);
 
         std::printf("%s\n", ToUtf8(d.Text(IDC_STATIC_STATUS)).c_str());
         for (const SweepDlgDriver::Row& row : d.Rows()) {
@@ -47,26 +95,11 @@ int wmain(int argc, wchar_t** argv)
                             ToUtf8(WithoutLineEnd(row.second)).c_str());
         }
         std::fflush(stdout);
+        if (mode == L"hold") return;
 
         ::UpdateWindow(d.Window());
-        RECT rect;
-        ::GetWindowRect(d.Window(), &rect);
-        if (FILE* ready = _wfopen(readyFile.c_str(), L"w")) {
-            std::fprintf(ready, "%ldx%ld+%ld+%ld\n", rect.right - rect.left, rect.bottom - rect.top,
-                         rect.left, rect.top);
-            std::fclose(ready);
-        }
-        // Keep painting while the screenshot is taken.
-        for (int waited = 0;
-             waited < 60000 && ::GetFileAttributesW(stopFile.c_str()) == INVALID_FILE_ATTRIBUTES;
-             waited += 50) {
-            MSG msg;
-            while (::PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE)) {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
-            ::Sleep(50);
-        }
+        SignalReady(d.Window(), readyFile);
+        ShowUntil(stopFile);
     });
     return 0;
 }

@@ -81,7 +81,8 @@ bool SweepDlgDriver::WaitForRun()
             ::TranslateMessage(&msg);
             ::DispatchMessageW(&msg);
         }
-        if (!::IsWindowVisible(m_hDlg) || Text(IDC_BUTTON_CLEAN) == L"现在清理") return true;
+        // The run's end turns the button back first, also when it then closes the dialog.
+        if (Text(IDC_BUTTON_CLEAN) == L"现在清理") return true;
         if (::GetTickCount() - start > 60000) return false;
         ::MsgWaitForMultipleObjectsEx(0, nullptr, 100, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     }

@@ -33,8 +33,8 @@ public:
 
     // Types the keyword and the folder, presses "现在清理" and waits for the run to end.
     void Clean(const std::wstring& keyword, const std::wstring& folder);
-    // Handles the dialog's messages until no run is going (the button reads "现在清理" again)
-    // or the dialog has closed; false after a minute.
+    // Handles the dialog's messages until no run is going (the button reads "现在清理"
+    // again); false after a minute.
     bool WaitForRun();
 
     std::vector<Row> Rows() const;
