@@ -44,9 +44,8 @@ RunEnd RunClean(const CleanRequest& request, ICleanReport& report, const std::at
     if (!request.files && !request.folders) return RunEnd::Completed;
 
     PathList files, folders;
-    FindMatches(root, request.shownFolder, request.keyword, request.exactMatch,
-                request.matchCase, request.files ? &files : nullptr,
-                request.folders ? &folders : nullptr, stop,
+    FindMatches(root, request.shownFolder, request.keyword, request.exactMatch, request.matchCase,
+                request.files ? &files : nullptr, request.folders ? &folders : nullptr, stop,
                 [&](const WString& folder) { report.Searching(folder); });
     FolderChain chain(root);
     if (stop) {
@@ -58,8 +57,7 @@ RunEnd RunClean(const CleanRequest& request, ICleanReport& report, const std::at
     if (request.files && !RunPass(Pass::Files, files, request, chain, report, stop))
         return RunEnd::Stopped;
     files.clear();  // lets go of the folders the walk kept open for the files
-    if (request.folders && !stop &&
-        !RunPass(Pass::Folders, folders, request, chain, report, stop))
+    if (request.folders && !stop && !RunPass(Pass::Folders, folders, request, chain, report, stop))
         return RunEnd::Stopped;
     return stop ? RunEnd::Stopped : RunEnd::Completed;
 }

@@ -61,7 +61,7 @@ const OpenObject* FolderChain::Reach(const WString& relative)
         const OpenObject& above = i == 0 ? *m_root : *m_open[i - 1].second;
         std::unique_ptr<OpenObject> folder =
             above.OpenEntry(names[i], EntryKind::Folder, OpenPurpose::List);
-        if (!folder || folder->GetShape() != Shape::Folder) return nullptr;
+        if (!folder) return nullptr;
         m_open.emplace_back(names[i], std::move(folder));
     }
     return names.empty() ? m_root.get() : m_open.back().second.get();
@@ -85,7 +85,9 @@ bool DeleteCollectedFolder(const PathEntry& folder, FolderChain& chain)
     std::unique_ptr<OpenObject> object =
         above->OpenEntry(name, EntryKind::Folder, OpenPurpose::Delete);
     if (!object) return false;
-    if (object->GetShape() == Shape::Folder) EmptyFolder(*object, folder.path);
+    // A link opened as itself lists nothing of its target: emptying it is a no-op, and it
+    // goes as itself.
+    EmptyFolder(*object, folder.path);
     return DeleteLogged(*object, *above, name, folder.path, true);
 }
 
@@ -100,7 +102,7 @@ void EmptyFolder(const OpenObject& folder, const WString& shownPath)
             folder.OpenEntry(entry.name, kind, OpenPurpose::Delete);
         if (!object) continue;  // cannot be shown to lie here: it stays, and so does the folder
         const WString shown = JoinShown(shownPath, entry.name);
-        if (object->GetShape() == Shape::Folder) EmptyFolder(*object, shown);
+        if (kind == EntryKind::Folder) EmptyFolder(*object, shown);
         // A name that stays keeps the folder, whose own deletion then tells.
         DeleteAndClose(*object, shown, true);
     }

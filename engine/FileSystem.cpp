@@ -61,6 +61,8 @@ FileHandle OpenEntry(HANDLE folder, const WString& name, EntryKind kind, OpenPur
 
 bool HasEntry(HANDLE folder, const WString& name)
 {
+    // An open, not a query of attributes by name: Wine answers that one wrongly inside a
+    // folder's handle.
     HANDLE opened;
     const NTSTATUS status = OpenInside(folder, name, FILE_READ_ATTRIBUTES, 0, opened);
     if (status == 0) {

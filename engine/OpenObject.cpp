@@ -30,32 +30,17 @@ size_t VolumeLength(const WString& path)
     return end == WString::npos ? path.size() : end;
 }
 
-// A plain folder, a link or (for an entry opened as a file) a file.
-bool ReadShape(HANDLE object, EntryKind kind, OpenPurpose purpose, Shape& shape)
+bool IsFolderButNoLink(HANDLE object)
 {
-    if (kind == EntryKind::File) {
-        // Opened as itself with no folder allowed: a file, or a link deleted as itself.
-        shape = Shape::File;
-        return true;
-    }
-    if (purpose == OpenPurpose::List) {
-        // A link opened as itself lists nothing of its target, and Wine's links are caught by
-        // their location: only a deletion needs to tell a link from a folder.
-        shape = Shape::Folder;
-        return true;
-    }
     DWORD attributes = 0, tag = 0;
-    if (!QueryAttributes(object, attributes, tag)) return false;
-    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
-    shape = IsLink(attributes, tag) ? Shape::Link : Shape::Folder;
-    return true;
+    return QueryAttributes(object, attributes, tag) &&
+           (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 && !IsLink(attributes, tag);
 }
 
 }  // namespace
 
-OpenObject::OpenObject(FileHandle handle, Shape shape, WString location)
+OpenObject::OpenObject(FileHandle handle, WString location)
     : m_handle(std::move(handle)),
-      m_shape(shape),
       m_location(std::move(location))
 {
 }
@@ -67,40 +52,39 @@ std::unique_ptr<OpenObject> OpenObject::OpenRoot(const WString& longPath)
     // A drive's or a share's root has no folder above it to be checked in.
     const bool isVolumeRoot = path.size() <= VolumeLength(path);
     const size_t cut = path.rfind(L'\\');
-    const WString name = path.substr(cut + 1);
     FileHandle handle = OpenFolderAt(isVolumeRoot ? path + L"\\" : path.substr(0, cut + 1));
-    Shape shape;
-    if (!handle.IsOpen() ||
-        !ReadShape(handle.Get(), EntryKind::Folder, OpenPurpose::Delete, shape) ||
-        shape != Shape::Folder)
-        return nullptr;
+    if (!handle.IsOpen() || !IsFolderButNoLink(handle.Get())) return nullptr;
     WString location;
     if (IsWine()) {
         location = QueryLocation(handle.Get());
         if (location.empty()) return nullptr;
     }
-    std::unique_ptr<OpenObject> folder(new OpenObject(std::move(handle), shape, location));
+    std::unique_ptr<OpenObject> folder(new OpenObject(std::move(handle), location));
     if (isVolumeRoot) return folder;
+    // Opened to be listed, and checked as an entry to be deleted is.
     std::unique_ptr<OpenObject> root =
-        folder->OpenEntry(name, EntryKind::Folder, OpenPurpose::List);
-    return root && root->GetShape() == Shape::Folder ? std::move(root) : nullptr;
+        folder->OpenEntry(path.substr(cut + 1), EntryKind::Folder, OpenPurpose::List);
+    if (!root || !IsFolderButNoLink(root->Handle()) || !root->LiesWhereNamed()) return nullptr;
+    return root;
 }
 
 std::unique_ptr<OpenObject> OpenObject::OpenEntry(const WString& name, EntryKind kind,
                                                   OpenPurpose purpose) const
 {
     FileHandle handle = ::OpenEntry(Handle(), name, kind, purpose);
-    Shape shape;
-    if (!handle.IsOpen() || !ReadShape(handle.Get(), kind, purpose, shape)) return nullptr;
+    if (!handle.IsOpen()) return nullptr;
     WString location;
-    if (IsWine()) {
-        // Wine opened a link as its target, or found the entry through a folder above that
-        // was swapped for a link, when the object does not lie here under its own name.
-        const WString expected = m_location + (m_location.back() == L'\\' ? L"" : L"\\") + name;
-        location = QueryLocation(handle.Get());
-        if (location.empty() ||
-            WithoutTrailingDotsAndSpaces(location) != WithoutTrailingDotsAndSpaces(expected))
-            return nullptr;
-    }
-    return std::unique_ptr<OpenObject>(new OpenObject(std::move(handle), shape, location));
+    if (IsWine()) location = m_location + (m_location.back() == L'\\' ? L"" : L"\\") + name;
+    std::unique_ptr<OpenObject> entry(new OpenObject(std::move(handle), location));
+    if (purpose == OpenPurpose::Delete && !entry->LiesWhereNamed()) return nullptr;
+    return entry;
+}
+
+bool OpenObject::LiesWhereNamed() const
+{
+    // Where links go unmarked, Wine opened a link as its target, or found the entry through a
+    // folder above that was swapped for a link, when the object does not lie where it must.
+    if (!IsWine()) return true;
+    return WithoutTrailingDotsAndSpaces(QueryLocation(Handle())) ==
+           WithoutTrailingDotsAndSpaces(m_location);
 }

@@ -41,7 +41,7 @@ struct Walk {
             if (IsLink(entry.attributes, entry.reparseTag)) continue;
             std::shared_ptr<const OpenObject> inner =
                 folder->OpenEntry(entry.name, EntryKind::Folder, OpenPurpose::List);
-            if (inner && inner->GetShape() == Shape::Folder) Visit(inner, relative + L"\\");
+            if (inner) Visit(inner, relative + L"\\");
         }
     }
 };
