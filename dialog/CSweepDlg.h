@@ -48,7 +48,7 @@ private:
     // The clean run (CleanCommand.cpp): started on a worker thread, shown as it goes.
     void StartRun(const CleanRequest& request);
     bool IsRunning() const { return m_worker.joinable(); }
-    void ShowRunProgress();
+    void ShowRunProgress(size_t mostRows);
     void ShowRunEnd(int runEnd, bool faulted);
     // During a run the inputs are disabled and "现在清理" is "停止".
     void SetRunning(bool bRunning);

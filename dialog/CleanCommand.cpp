@@ -14,6 +14,9 @@ const UINT_PTR kRunTimer = 1;
 // The status line and the log follow the run at most this often: a pace a person can follow,
 // and a repaint per batch of rows, not per row.
 const UINT kRunTimerMilliseconds = 33;
+// Rows a tick takes at most, so a burst never holds the window long; far more than a run
+// reports in the time.
+const size_t kRowsPerTick = 250;
 
 // The inputs that a run in hand keeps as they were when it began.
 const int kRunInputs[] = {IDC_EDIT_PATH,          IDC_BUTTON_BROWSE,    IDC_COMBO_KEYWORD,
@@ -77,6 +80,8 @@ void CSweepDlg::StartRun(const CleanRequest& request)
     RunLog* log = m_runLog.get();
     const std::atomic<bool>* stop = &m_stopRequested;
     m_worker = std::thread([hDlg, request, log, stop] {
+        // The window's thread comes first: it must answer while the run takes what is left.
+        ::SetThreadPriority(::GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
         RunEnd end = RunEnd::Stopped;
         bool faulted = false;
         // A fault ends the run with a row that says so, never the program.
@@ -92,15 +97,15 @@ void CSweepDlg::StartRun(const CleanRequest& request)
 
 LRESULT CSweepDlg::OnRunTimer(WPARAM wParam, LPARAM)
 {
-    if (wParam == kRunTimer && m_runLog) ShowRunProgress();
+    if (wParam == kRunTimer && m_runLog) ShowRunProgress(kRowsPerTick);
     return 0;
 }
 
 // Takes in what the run reported since the last time: the rows in one batch, the newest in
 // view, and the object in hand.
-void CSweepDlg::ShowRunProgress()
+void CSweepDlg::ShowRunProgress(size_t mostRows)
 {
-    const std::vector<RunLog::Row> rows = m_runLog->TakeRows();
+    const std::vector<RunLog::Row> rows = m_runLog->TakeRows(mostRows);
     if (!rows.empty()) {
         m_listLog.SetRedraw(FALSE);
         for (const RunLog::Row& row : rows) m_listLog.AddRow(row.first.c_str(), row.second.c_str());
@@ -116,7 +121,7 @@ LRESULT CSweepDlg::OnRunEnded(WPARAM wParam, LPARAM lParam)
 {
     m_worker.join();
     KillTimer(kRunTimer);
-    ShowRunProgress();
+    ShowRunProgress(SIZE_MAX);
     SetRunning(false);
     ShowRunEnd(static_cast<int>(wParam), lParam != 0);
     m_runLog.reset();

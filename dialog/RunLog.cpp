@@ -3,6 +3,9 @@
 #include "dialog/UiTexts.h"
 #include "engine/TimeStamp.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 WString Formatted(LPCWSTR format, const WString& text)
@@ -75,11 +78,13 @@ void RunLog::Failed()
     AddRow(L"", L"");
 }
 
-std::vector<RunLog::Row> RunLog::TakeRows()
+std::vector<RunLog::Row> RunLog::TakeRows(size_t most)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    std::vector<Row> rows;
-    rows.swap(m_rows);
+    const size_t count = std::min(most, m_rows.size());
+    std::vector<Row> rows(std::make_move_iterator(m_rows.begin()),
+                          std::make_move_iterator(m_rows.begin() + count));
+    m_rows.erase(m_rows.begin(), m_rows.begin() + count);
     return rows;
 }
 

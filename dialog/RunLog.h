@@ -4,6 +4,7 @@
 
 #include "engine/CleanRun.h"
 
+#include <deque>
 #include <mutex>
 #include <utility>
 #include <vector>
@@ -22,8 +23,8 @@ public:
     // The run ended by a fault: a row that says so, and the end of the block.
     void Failed();
 
-    // For the window's thread: the rows added since the last call.
-    std::vector<Row> TakeRows();
+    // For the window's thread: the oldest rows not yet taken, at most `most` of them.
+    std::vector<Row> TakeRows(size_t most);
     // The status text, when it changed since the last call.
     bool TakeStatus(WString& status);
     // How many objects of the pass the run listed (what a preview says would go).
@@ -40,7 +41,7 @@ private:
     int m_counts[2] = {0, 0};   // read once the run is over
 
     std::mutex m_mutex;
-    std::vector<Row> m_rows;
+    std::deque<Row> m_rows;
     WString m_status;
     bool m_statusChanged = false;
 };
