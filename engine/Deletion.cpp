@@ -30,11 +30,11 @@ bool DeleteAndClose(OpenObject& object, const WString& shownPath, bool resetIfRe
 // The same for an object whose row tells its fate. Where the system deletes by name when the
 // handle closes (Wine), the name must be free afterwards: a name swapped in the meantime
 // keeps both objects, and the deletion did not happen.
-bool DeleteLogged(OpenObject& object, const OpenObject& folder, const WString& name,
-                  const WString& shownPath, bool resetIfRefused)
+bool DeleteLogged(OpenObject& object, const WString& shownPath, bool resetIfRefused)
 {
+    const WString location = object.Location();
     return DeleteAndClose(object, shownPath, resetIfRefused) &&
-           (!IsWine() || !HasEntry(folder.Handle(), name));
+           (!IsWine() || !ObjectExistsAt(location));
 }
 
 }  // namespace
@@ -72,7 +72,7 @@ bool DeleteCollectedFile(const PathEntry& file)
     const WString name = GetNameFromPath(file.relative);
     std::unique_ptr<OpenObject> object =
         file.folder->OpenEntry(name, EntryKind::File, OpenPurpose::Delete);
-    return object && DeleteLogged(*object, *file.folder, name, file.path, false);
+    return object && DeleteLogged(*object, file.path, false);
 }
 
 bool DeleteCollectedFolder(const PathEntry& folder, FolderChain& chain)
@@ -88,7 +88,7 @@ bool DeleteCollectedFolder(const PathEntry& folder, FolderChain& chain)
     // A link opened as itself lists nothing of its target: emptying it is a no-op, and it
     // goes as itself.
     EmptyFolder(*object, folder.path);
-    return DeleteLogged(*object, *above, name, folder.path, true);
+    return DeleteLogged(*object, folder.path, true);
 }
 
 void EmptyFolder(const OpenObject& folder, const WString& shownPath)

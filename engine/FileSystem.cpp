@@ -19,6 +19,9 @@ const NTSTATUS kStatusDeletePending = static_cast<NTSTATUS>(0xC0000056);
 
 const DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
+// Documented for drivers (ntifs.h), exported by ntdll; the headers here lack it.
+extern "C" NTSTATUS NTAPI NtQueryAttributesFile(POBJECT_ATTRIBUTES attributes, PVOID information);
+
 NTSTATUS OpenInside(HANDLE folder, const WString& name, ACCESS_MASK access, ULONG options,
                     HANDLE& opened)
 {
@@ -59,17 +62,17 @@ FileHandle OpenEntry(HANDLE folder, const WString& name, EntryKind kind, OpenPur
     return FileHandle(opened);
 }
 
-bool HasEntry(HANDLE folder, const WString& name)
+bool ObjectExistsAt(const WString& location)
 {
-    // An open, not a query of attributes by name: Wine answers that one wrongly inside a
-    // folder's handle.
-    HANDLE opened;
-    const NTSTATUS status = OpenInside(folder, name, FILE_READ_ATTRIBUTES, 0, opened);
-    if (status == 0) {
-        CloseHandle(opened);
-        return true;
-    }
-    // Any other refusal (access, sharing) still means something holds the name.
+    UNICODE_STRING objectName;
+    objectName.Buffer = const_cast<PWSTR>(location.c_str());
+    objectName.Length = objectName.MaximumLength =
+        static_cast<USHORT>(location.size() * sizeof(WCHAR));
+    OBJECT_ATTRIBUTES attributes;
+    InitializeObjectAttributes(&attributes, &objectName, 0, nullptr, nullptr);
+    FILE_BASIC_INFO info;
+    // Any refusal but "not there" still means something holds the name.
+    const NTSTATUS status = NtQueryAttributesFile(&attributes, &info);
     return status != kStatusObjectNameNotFound && status != kStatusObjectPathNotFound &&
            status != kStatusDeletePending;
 }

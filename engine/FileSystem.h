@@ -21,8 +21,9 @@ FileHandle OpenFolderAt(const WString& longPath);
 // folder. Not open when that cannot be.
 FileHandle OpenEntry(HANDLE folder, const WString& name, EntryKind kind, OpenPurpose purpose);
 
-// True when something named `name` is in `folder`.
-bool HasEntry(HANDLE folder, const WString& name);
+// True when something is at `location`, a name in the system's namespace as QueryLocation
+// gives it; asked without opening anything.
+bool ObjectExistsAt(const WString& location);
 
 struct ListedEntry {
     WString name;

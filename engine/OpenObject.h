@@ -20,6 +20,9 @@ public:
                                           OpenPurpose purpose) const;
 
     HANDLE Handle() const { return m_handle.Get(); }
+    // Where it must lie, in the system's namespace, where links may go unmarked (Wine);
+    // empty elsewhere.
+    const WString& Location() const { return m_location; }
     // Closes the handle (where the system deletes by name, the deletion happens now).
     void Close() { m_handle.Close(); }
 
@@ -28,6 +31,5 @@ private:
     bool LiesWhereNamed() const;
 
     FileHandle m_handle;
-    // Where it must lie, where links may go unmarked (Wine); empty elsewhere.
     WString m_location;
 };

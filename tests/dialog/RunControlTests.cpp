@@ -47,9 +47,14 @@ public:
     // Handles the window's messages until the run holds, then acts and lets it go on.
     void Act()
     {
+        const DWORD start = ::GetTickCount();
         while (!m_paused) {
             HandlePending();
             ::MsgWaitForMultipleObjectsEx(0, nullptr, 10, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+            if (::GetTickCount() - start > 60000) {
+                ADD_FAILURE() << "the run never came to the object to hold at";
+                return;
+            }
         }
         m_act();
         ::SetEvent(m_resume);
@@ -89,12 +94,12 @@ TEST(RunControl, StopInTheMiddleDeletesNothingMoreAndSaysSo)
             EXPECT_FALSE(::IsWindowEnabled(d.Item(IDC_EDIT_PATH)));
             EXPECT_FALSE(::IsWindowEnabled(d.Item(IDC_CHECK_PREVIEW)));
             EXPECT_EQ(d.Text(IDC_BUTTON_CLEAN), L"停止");
+            d.DropFiles({L"C:\\elsewhere"});
+            EXPECT_EQ(d.Text(IDC_EDIT_PATH), tree.Root());
             d.Click(IDC_BUTTON_CLEAN);
         });
         d.SetCheck(IDC_CHECK_DELETE_FILES, true);
-        d.SetText(IDC_COMBO_KEYWORD, L"junk");
-        d.SetText(IDC_EDIT_PATH, tree.Root());
-        d.Click(IDC_BUTTON_CLEAN);
+        d.StartClean(L"junk", tree.Root());
         pause.Act();
         ASSERT_TRUE(d.WaitForRun());
 
@@ -131,9 +136,7 @@ TEST(RunControl, ClosingDuringARunStopsItFirst)
             EXPECT_TRUE(::IsWindowVisible(d.Window()));
         });
         d.SetCheck(IDC_CHECK_DELETE_FILES, true);
-        d.SetText(IDC_COMBO_KEYWORD, L"junk");
-        d.SetText(IDC_EDIT_PATH, tree.Root());
-        d.Click(IDC_BUTTON_CLEAN);
+        d.StartClean(L"junk", tree.Root());
         pause.Act();
         EXPECT_TRUE(d.WaitForRun());
     });
@@ -150,9 +153,7 @@ TEST(RunControl, EnterDuringARunStartsNoSecondRun)
     SweepDlgDriver::Run([&](SweepDlgDriver& d) {
         PauseAt pause(20, [&] { PressKey(d, VK_RETURN); });
         d.SetCheck(IDC_CHECK_DELETE_FILES, true);
-        d.SetText(IDC_COMBO_KEYWORD, L"junk");
-        d.SetText(IDC_EDIT_PATH, tree.Root());
-        d.Click(IDC_BUTTON_CLEAN);
+        d.StartClean(L"junk", tree.Root());
         pause.Act();
         ASSERT_TRUE(d.WaitForRun());
         int headings = 0;

@@ -66,10 +66,15 @@ void SweepDlgDriver::Click(int id)
 
 void SweepDlgDriver::Clean(const std::wstring& keyword, const std::wstring& folder)
 {
+    StartClean(keyword, folder);
+    EXPECT_TRUE(WaitForRun()) << "the run did not end within a minute";
+}
+
+void SweepDlgDriver::StartClean(const std::wstring& keyword, const std::wstring& folder)
+{
     SetText(IDC_COMBO_KEYWORD, keyword);
     SetText(IDC_EDIT_PATH, folder);
     Click(IDC_BUTTON_CLEAN);
-    EXPECT_TRUE(WaitForRun()) << "the run did not end within a minute";
 }
 
 bool SweepDlgDriver::WaitForRun()

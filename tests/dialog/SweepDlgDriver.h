@@ -33,6 +33,8 @@ public:
 
     // Types the keyword and the folder, presses "现在清理" and waits for the run to end.
     void Clean(const std::wstring& keyword, const std::wstring& folder);
+    // The same without waiting: the run goes on while the caller acts.
+    void StartClean(const std::wstring& keyword, const std::wstring& folder);
     // Handles the dialog's messages until no run is going (the button reads "现在清理"
     // again); false after a minute.
     bool WaitForRun();
