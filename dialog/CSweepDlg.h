@@ -49,7 +49,7 @@ private:
     void StartRun(const CleanRequest& request);
     bool IsRunning() const { return m_worker.joinable(); }
     void ShowRunProgress(size_t mostRows);
-    void ShowRunEnd(int runEnd, bool faulted);
+    void ShowRunEnd(RunEnd end, bool faulted);
     // During a run the inputs are disabled and "现在清理" is "停止".
     void SetRunning(bool bRunning);
 

@@ -51,7 +51,7 @@ void CSweepDlg::OnButtonClean()
     // An empty folder text skips both passes and goes straight to the completion text.
     if (folderText.IsEmpty()) {
         m_bPreviewRun = false;
-        ShowRunEnd(static_cast<int>(RunEnd::Completed), false);
+        ShowRunEnd(RunEnd::Completed, false);
         return;
     }
 
@@ -123,15 +123,15 @@ LRESULT CSweepDlg::OnRunEnded(WPARAM wParam, LPARAM lParam)
     KillTimer(kRunTimer);
     ShowRunProgress(SIZE_MAX);
     SetRunning(false);
-    ShowRunEnd(static_cast<int>(wParam), lParam != 0);
+    ShowRunEnd(static_cast<RunEnd>(wParam), lParam != 0);
     m_runLog.reset();
     if (m_bCloseAfterRun) EndDialog(IDCANCEL);
     return 0;
 }
 
-void CSweepDlg::ShowRunEnd(int runEnd, bool faulted)
+void CSweepDlg::ShowRunEnd(RunEnd end, bool faulted)
 {
-    if (static_cast<RunEnd>(runEnd) == RunEnd::FolderUnavailable) {
+    if (end == RunEnd::FolderUnavailable) {
         MessageBox(L"无法打开清理路径或核实它的位置，未删除任何对象，请确认!", L"提示",
                    MB_OK | MB_ICONWARNING);
         return;
@@ -140,7 +140,7 @@ void CSweepDlg::ShowRunEnd(int runEnd, bool faulted)
     CString status;
     if (faulted)
         status.Format(L"清除[%s]出错中止!", folder);
-    else if (static_cast<RunEnd>(runEnd) == RunEnd::Stopped)
+    else if (end == RunEnd::Stopped)
         status.Format(m_bPreviewRun ? L"预览[%s]已停止!" : L"清除[%s]已停止!", folder);
     else if (m_bPreviewRun)
         status.Format(L"预览[%s]完毕：将删除 %d 个文件、%d 个目录。", folder,

@@ -39,9 +39,9 @@ bool RunPass(Pass pass, const PathList& list, const CleanRequest& request, Folde
 
 RunEnd RunClean(const CleanRequest& request, ICleanReport& report, const std::atomic<bool>& stop)
 {
+    if (!request.files && !request.folders) return RunEnd::Completed;
     const std::shared_ptr<const OpenObject> root = OpenObject::OpenRoot(request.folder);
     if (!root) return RunEnd::FolderUnavailable;
-    if (!request.files && !request.folders) return RunEnd::Completed;
 
     PathList files, folders;
     FindMatches(root, request.shownFolder, request.keyword, request.exactMatch, request.matchCase,
