@@ -114,7 +114,9 @@ std::string TempTree::UnixPathOf(const std::wstring& windowsPath)
 }
 
 // Wine starts a Unix program for CreateProcess but cannot wait for it, so the command
-// leaves a marker file when it is done.
+// leaves a marker file when it is done. The handles it returns for such a program are not
+// set (they may hold any value, even a handle of ours such as the standard output): they are
+// never closed.
 bool TempTree::RunUnix(const std::string& command)
 {
     static int counter = 0;
@@ -132,8 +134,6 @@ bool TempTree::RunUnix(const std::string& command)
     if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process))
         return false;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
     for (int i = 0; i < 1000; ++i) {
         if (GetFileAttributesW(marker.str().c_str()) != INVALID_FILE_ATTRIBUTES) {
             DeleteFileW(marker.str().c_str());
