@@ -17,7 +17,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cstring>
 #include <thread>
 #include <cstdio>
 #include <map>
@@ -30,12 +29,6 @@
 
 namespace {
 
-// The harness passes ASCII paths and keywords.
-std::wstring Widen(const char* text)
-{
-    return std::wstring(text, text + std::strlen(text));
-}
-
 // Sent messages per (window, message) while the hooks are in: how many, and the time from
 // the call to its return (inclusive of what the handler itself sends).
 struct MessageCost {
@@ -47,9 +40,11 @@ std::vector<std::pair<std::pair<std::string, UINT>, Stopwatch>> g_inFlight;
 
 std::string WindowName(HWND hWnd)
 {
-    char className[64] = {};
-    GetClassNameA(hWnd, className, sizeof className);
-    return std::string(className) + "#" + std::to_string(GetDlgCtrlID(hWnd));
+    // Window class names are ASCII.
+    wchar_t className[64] = {};
+    GetClassNameW(hWnd, className, 64);
+    return std::string(className, className + std::wcslen(className)) + "#" +
+           std::to_string(GetDlgCtrlID(hWnd));
 }
 
 LRESULT CALLBACK MessageSent(int code, WPARAM wParam, LPARAM lParam)
@@ -85,7 +80,7 @@ void PrintMessageCosts()
 }
 
 // Writes what the window shows now as a 24-bit BMP, to compare the end of a run between builds.
-bool SaveWindowImage(HWND hWnd, const char* path)
+bool SaveWindowImage(HWND hWnd, const wchar_t* path)
 {
     RECT rect;
     GetWindowRect(hWnd, &rect);
@@ -108,7 +103,7 @@ bool SaveWindowImage(HWND hWnd, const char* path)
     const DWORD size = ((width * 3 + 3) & ~3) * height;
     BITMAPFILEHEADER file = {0x4D42, DWORD(sizeof file + sizeof info + size), 0, 0,
                              DWORD(sizeof file + sizeof info)};
-    FILE* out = std::fopen(path, "wb");
+    FILE* out = _wfopen(path, L"wb");
     bool written = out != nullptr && std::fwrite(&file, sizeof file, 1, out) == 1 &&
                    std::fwrite(&info, sizeof info, 1, out) == 1 &&
                    std::fwrite(bits, size, 1, out) == 1;
@@ -154,20 +149,20 @@ private:
 
 }  // namespace
 
-int main(int argc, char** argv)
+int wmain(int argc, wchar_t** argv)
 {
-    const std::string how = argc >= 4 ? argv[3] : "";
+    const std::wstring how = argc >= 4 ? argv[3] : L"";
     if (argc < 4 || argc > 5 ||
-        (how != "visible" && how != "hidden" && how != "count" && how != "hidden-count")) {
+        (how != L"visible" && how != L"hidden" && how != L"count" && how != L"hidden-count")) {
         std::fprintf(
             stderr,
             "usage: bench_dialog ROOT KEYWORD visible|hidden|count|hidden-count [IMAGE.bmp]\n");
         return 2;
     }
-    const std::wstring root = Widen(argv[1]), keyword = Widen(argv[2]);
-    const bool hidden = how == "hidden" || how == "hidden-count";
-    const bool counting = how == "count" || how == "hidden-count";
-    const char* imagePath = argc == 5 ? argv[4] : nullptr;
+    const std::wstring root = argv[1], keyword = argv[2];
+    const bool hidden = how == L"hidden" || how == L"hidden-count";
+    const bool counting = how == L"count" || how == L"hidden-count";
+    const wchar_t* imagePath = argc == 5 ? argv[4] : nullptr;
     bool imageSaved = true;
     INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&classes);
@@ -185,9 +180,9 @@ int main(int argc, char** argv)
         UpdateWindow(dialog.Window());
         HHOOK sentHook = NULL, returnedHook = NULL;
         if (counting) {
-            sentHook = SetWindowsHookExA(WH_CALLWNDPROC, MessageSent, NULL, GetCurrentThreadId());
+            sentHook = SetWindowsHookExW(WH_CALLWNDPROC, MessageSent, NULL, GetCurrentThreadId());
             returnedHook =
-                SetWindowsHookExA(WH_CALLWNDPROCRET, MessageReturned, NULL, GetCurrentThreadId());
+                SetWindowsHookExW(WH_CALLWNDPROCRET, MessageReturned, NULL, GetCurrentThreadId());
         }
         baseline = WorkingSetKb();
 
@@ -212,7 +207,7 @@ int main(int argc, char** argv)
 
         if (imagePath != nullptr) imageSaved = SaveWindowImage(dialog.Window(), imagePath);
         status = dialog.Text(IDC_STATIC_STATUS);
-        rows = SendMessageA(dialog.Item(IDC_LIST_LOG), LVM_GETITEMCOUNT, 0, 0);
+        rows = SendMessageW(dialog.Item(IDC_LIST_LOG), LVM_GETITEMCOUNT, 0, 0);
         EndDialog(dialog.Window(), 0);
     });
 
@@ -222,22 +217,19 @@ int main(int argc, char** argv)
         return 1;
     }
     if (!imageSaved) {
-        std::fprintf(stderr, "cannot write %s\n", imagePath);
-        return 1;
-    }
-    if (!imageSaved) {
-        std::fprintf(stderr, "cannot write %s\n", imagePath);
+        std::fprintf(stderr, "cannot write %ls\n", imagePath);
         return 1;
     }
     if (counting) {
-        std::printf("RESULT mode=dialog_%s seconds=%.4f rows=%lld\n", how.c_str(), seconds, rows);
+        std::printf("RESULT mode=dialog_%ls seconds=%.4f rows=%lld\n", how.c_str(), seconds, rows);
         PrintMessageCosts();
         return 0;
     }
     PrintResult(hidden ? "dialog_hidden" : "dialog_visible",
                 SecondsField("seconds", seconds) + " " + SecondsField("cpu", cpu) + " " +
-                    SecondsField("repaint", repaint) + " " + SecondsField("longest_wait", longestWait) +
-                    " " + SecondsField("mean_wait", meanWait) + " " + CountField("rows", rows),
+                    SecondsField("repaint", repaint) + " " +
+                    SecondsField("longest_wait", longestWait) + " " +
+                    SecondsField("mean_wait", meanWait) + " " + CountField("rows", rows),
                 baseline);
     return 0;
 }

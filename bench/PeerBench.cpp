@@ -7,16 +7,16 @@
 #include <cstdio>
 #include <string>
 
-static double RunCommand(const std::string& commandLine)
+static double RunCommand(const std::wstring& commandLine)
 {
-    std::string text = commandLine;  // CreateProcessA may write into its command line
-    STARTUPINFOA startup = {};
+    std::wstring text = commandLine;  // CreateProcessW may write into its command line
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
     Stopwatch clock;
-    if (!CreateProcessA(nullptr, &text[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+    if (!CreateProcessW(nullptr, &text[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process)) {
-        std::fprintf(stderr, "cannot start: %s\n", commandLine.c_str());
+        std::fprintf(stderr, "cannot start: %ls\n", commandLine.c_str());
         return -1;
     }
     WaitForSingleObject(process.hProcess, INFINITE);
@@ -26,18 +26,19 @@ static double RunCommand(const std::string& commandLine)
     return seconds;
 }
 
-int main(int argc, char** argv)
+int wmain(int argc, wchar_t** argv)
 {
     if (argc != 3) {
         std::fprintf(stderr, "usage: bench_peers ROOT KEYWORD\n");
         return 2;
     }
-    const std::string root = argv[1], keyword = argv[2];
-    double startup = RunCommand("cmd.exe /c rem");
-    double del = RunCommand("cmd.exe /c del /s /q \"" + root + "\\*" + keyword + "*\" >nul 2>&1");
+    const std::wstring root = argv[1], keyword = argv[2];
+    double startup = RunCommand(L"cmd.exe /c rem");
+    double del =
+        RunCommand(L"cmd.exe /c del /s /q \"" + root + L"\\*" + keyword + L"*\" >nul 2>&1");
     // Matching folders inside a removed one are gone when their turn comes; rd then fails.
-    double rd = RunCommand("cmd.exe /c for /d /r \"" + root + "\" %d in (*" + keyword +
-                           "*) do @rd /s /q \"%d\" >nul 2>&1");
+    double rd = RunCommand(L"cmd.exe /c for /d /r \"" + root + L"\" %d in (*" + keyword +
+                           L"*) do @rd /s /q \"%d\" >nul 2>&1");
     if (startup < 0 || del < 0 || rd < 0) return 1;
     PrintResult("peers",
                 SecondsField("seconds", del + rd) + " " + SecondsField("del", del) + " " +

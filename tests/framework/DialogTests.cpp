@@ -10,7 +10,7 @@ namespace {
 
 int Checked(const CWnd& dlg, int nID)
 {
-    return static_cast<int>(SendDlgItemMessageA(dlg.m_hWnd, nID, BM_GETCHECK, 0, 0));
+    return static_cast<int>(SendDlgItemMessageW(dlg.m_hWnd, nID, BM_GETCHECK, 0, 0));
 }
 
 TEST(DialogTest, ModalRunBindsControlsBeforeTheirFirstMessageAndEnds)
@@ -94,10 +94,10 @@ TEST(DialogTest, OkAndCancelPathsEndTheDialog)
         int checkAAfter;  // m_bCheckA after the run (the box was ticked during it)
     };
     const Row rows[] = {
-        {L"OK button", [](TestDialog& d) { SendDlgItemMessageA(d.m_hWnd, IDOK, BM_CLICK, 0, 0); },
+        {L"OK button", [](TestDialog& d) { SendDlgItemMessageW(d.m_hWnd, IDOK, BM_CLICK, 0, 0); },
          IDOK, 1},
         {L"cancel button",
-         [](TestDialog& d) { SendDlgItemMessageA(d.m_hWnd, IDCANCEL, BM_CLICK, 0, 0); }, IDCANCEL,
+         [](TestDialog& d) { SendDlgItemMessageW(d.m_hWnd, IDCANCEL, BM_CLICK, 0, 0); }, IDCANCEL,
          0},
         {L"close command", [](TestDialog& d) { d.PostMessage(WM_SYSCOMMAND, SC_CLOSE); }, IDCANCEL,
          0},

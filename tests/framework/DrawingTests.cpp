@@ -121,7 +121,7 @@ TEST(DrawingTest, OwnerDrawnButtonPaintsThroughReflectionIntoAnyDC)
     COLORREF face = 0;
     dlg.whenShown = [&](TestDialog& d) {
         PixelCanvas canvas(40, 20, RGB(0, 0, 0));
-        SendDlgItemMessageA(d.m_hWnd, IDC_DRAWN, WM_PRINTCLIENT,
+        SendDlgItemMessageW(d.m_hWnd, IDC_DRAWN, WM_PRINTCLIENT,
                             reinterpret_cast<WPARAM>(canvas.dc()), PRF_CLIENT);
         face = canvas.At(3, 3);
         d.EndDialog(IDCANCEL);

@@ -24,7 +24,7 @@ public:
             d.SendMessage(WM_COMMAND, MAKEWPARAM(9001, BN_CLICKED),
                           reinterpret_cast<LPARAM>(d.m_hWnd));
             d.SendMessage(WM_COMMAND, ID_HELP, 0);
-            SendDlgItemMessageA(d.m_hWnd, IDCANCEL, BM_CLICK, 0, 0);
+            SendDlgItemMessageW(d.m_hWnd, IDCANCEL, BM_CLICK, 0, 0);
         };
         dialogResult = dlg.DoModal();
         return FALSE;
