@@ -15,14 +15,7 @@
 #include "engine/Deletion.h"
 #include "res/resource.h"
 #include "tests/dialog/SweepDlgDriver.h"
-
-static std::string ToUtf8(const std::wstring& wide)
-{
-    std::string utf8(wide.size() * 3 + 1, '\0');
-    utf8.resize(static_cast<size_t>(::WideCharToMultiByte(
-        CP_UTF8, 0, wide.c_str(), -1, &utf8[0], static_cast<int>(utf8.size()), NULL, NULL)));
-    return utf8.c_str();
-}
+#include "tests/support/Utf8.h"
 
 static std::wstring WithoutLineEnd(std::wstring text)
 {

@@ -5,14 +5,12 @@
 
 #include <string>
 
+#include "tests/support/Utf8.h"
+
 // The build hands over a Unix path (UTF-8); Wine shows the Unix root as drive Z:.
 inline std::wstring ProgramPath()
 {
-    const char* unixPath = VARNEL_EXE;
-    std::wstring path(static_cast<size_t>(::MultiByteToWideChar(CP_UTF8, 0, unixPath, -1, NULL, 0)),
-                      L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, unixPath, -1, &path[0], static_cast<int>(path.size()));
-    path.pop_back();
+    std::wstring path = FromUtf8(VARNEL_EXE);
     for (wchar_t& c : path)
         if (c == L'/') c = L'\\';
     return L"Z:" + path;

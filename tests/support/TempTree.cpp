@@ -2,31 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/Utf8.h"
+
 #include <sstream>
 #include <vector>
 
 namespace {
 
 typedef char*(CDECL* UnixNameFunction)(LPCWSTR);
-
-std::string ToUtf8(const std::wstring& text)
-{
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(size), '\0');
-    if (size > 0)
-        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &utf8[0], size,
-                            nullptr, nullptr);
-    return utf8;
-}
-
-std::wstring FromUtf8(const std::string& text)
-{
-    std::vector<wchar_t> wide(text.size() + 1);
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, wide.data(),
-                                           static_cast<int>(wide.size()));
-    return std::wstring(wide.data(), length > 0 ? static_cast<size_t>(length - 1) : 0);
-}
 
 void ListBelow(const std::wstring& folder, const std::wstring& prefix, std::set<std::wstring>& out)
 {
