@@ -44,11 +44,7 @@ static void SignalReady(HWND hDlg, const std::wstring& readyFile)
 static void ShowUntil(const std::wstring& stopFile)
 {
     for (int waited = 0; waited < 60000 && !Exists(stopFile); waited += 50) {
-        MSG msg;
-        while (::PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
+        SweepDlgDriver::HandlePending();
         ::Sleep(50);
     }
 }

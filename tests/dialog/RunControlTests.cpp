@@ -16,13 +16,6 @@
 
 namespace {
 
-// The dialog manager turns the close command into a posted "退出": handle what is pending.
-void HandlePending()
-{
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
-}
-
 // Holds the run before its n-th deletion, does `act` on the window's thread meanwhile, then
 // lets the run go on: whatever the act does happens with the n-th object in hand.
 class PauseAt {
@@ -49,7 +42,7 @@ public:
     {
         const DWORD start = ::GetTickCount();
         while (!m_paused) {
-            HandlePending();
+            SweepDlgDriver::HandlePending();
             ::MsgWaitForMultipleObjectsEx(0, nullptr, 10, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
             if (::GetTickCount() - start > 60000) {
                 ADD_FAILURE() << "the run never came to the object to hold at";
@@ -130,8 +123,9 @@ TEST(RunControl, ClosingDuringARunStopsItFirst)
     Junk(tree, 60);
     const INT_PTR result = SweepDlgDriver::Run([&](SweepDlgDriver& d) {
         PauseAt pause(20, [&] {
+            // The dialog manager turns the close command into a posted "退出".
             ::SendMessageW(d.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
-            HandlePending();
+            SweepDlgDriver::HandlePending();
             // The dialog waits for the run before it goes.
             EXPECT_TRUE(::IsWindowVisible(d.Window()));
         });

@@ -81,15 +81,20 @@ bool SweepDlgDriver::WaitForRun()
 {
     const DWORD start = ::GetTickCount();
     for (;;) {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
+        HandlePending();
         // The run's end turns the button back first, also when it then closes the dialog.
         if (Text(IDC_BUTTON_CLEAN) == L"现在清理") return true;
         if (::GetTickCount() - start > 60000) return false;
         ::MsgWaitForMultipleObjectsEx(0, nullptr, 100, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    }
+}
+
+void SweepDlgDriver::HandlePending()
+{
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
     }
 }
 

@@ -38,6 +38,8 @@ public:
     // Handles the dialog's messages until no run is going (the button reads "现在清理"
     // again); false after a minute.
     bool WaitForRun();
+    // Handles the thread's messages that are waiting, and returns.
+    static void HandlePending();
 
     std::vector<Row> Rows() const;
 
