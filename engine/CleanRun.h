@@ -5,6 +5,8 @@
 
 #include "framework/WideString.h"
 
+#include "engine/FileSystem.h"
+
 #include <atomic>
 
 enum class Pass { Files, Folders };
@@ -44,6 +46,17 @@ struct CleanRequest {
 
 enum class RunEnd { Completed, Stopped, FolderUnavailable };
 
-// Runs the passes asked for. stop is read between objects: the object in hand is finished
-// first, and a pass stopped before its end says so.
-RunEnd RunClean(const CleanRequest& request, ICleanReport& report, const std::atomic<bool>& stop);
+// Runs the passes asked for on `fileSystem`. stop is read between objects (inside a folder
+// being emptied too): the object in hand is finished first, and a pass stopped before its
+// end says so.
+RunEnd RunClean(const CleanRequest& request, ICleanReport& report, const std::atomic<bool>& stop,
+                FileSystem& fileSystem);
+
+#ifdef _WIN32
+// The same on the system's file system.
+inline RunEnd RunClean(const CleanRequest& request, ICleanReport& report,
+                       const std::atomic<bool>& stop)
+{
+    return RunClean(request, report, stop, SystemFileSystem());
+}
+#endif

@@ -4,108 +4,124 @@
 #include "engine/OpenObject.h"
 #include "engine/TreeWalk.h"
 
+#include <unordered_set>
+
 namespace {
 
 std::function<void(const WString&)> g_beforeDeletion;
 
-// Deletes the open object through its handle and closes it; true when the system took the
-// deletion.
-bool DeleteAndClose(OpenObject& object, const WString& shownPath, bool resetIfRefused)
+bool Delete(std::unique_ptr<OpenObject> object, const WString& shownPath, bool allowReadOnly,
+            bool confirm)
 {
     if (g_beforeDeletion) g_beforeDeletion(shownPath);
-    const HANDLE handle = object.Handle();
-    bool deleted = DeleteThrough(handle, resetIfRefused);
-    DWORD attributes = 0, tag = 0;
-    if (!deleted && resetIfRefused && QueryAttributes(handle, attributes, tag)) {
-        const DWORD names = LinkCount(handle);
-        SetAttributesThrough(handle, FILE_ATTRIBUTE_NORMAL);
-        deleted = DeleteThrough(handle, false);
-        // Attributes belong to the file, not the name: the names that stay keep theirs.
-        if (deleted && names > 1) SetAttributesThrough(handle, attributes);
-    }
-    object.Close();
-    return deleted;
+    return object->DeleteAndClose(allowReadOnly, confirm);
 }
 
-// The same for an object whose row tells its fate. Where the system deletes by name when the
-// handle closes (Wine), the name must be free afterwards: a name swapped in the meantime
-// keeps both objects, and the deletion did not happen.
-bool DeleteLogged(OpenObject& object, const WString& shownPath, bool resetIfRefused)
-{
-    const WString location = object.Location();
-    return DeleteAndClose(object, shownPath, resetIfRefused) &&
-           (!IsWine() || !ObjectExistsAt(location));
-}
+// A folder being emptied, with what is left of its entries.
+struct Level {
+    std::unique_ptr<OpenObject> owned;  // null for the folder the caller holds
+    const OpenObject* folder;
+    std::vector<ListedEntry> entries;
+    size_t next;
+    WString shown;
+    ULONGLONG id;
+};
 
 }  // namespace
 
-FolderChain::FolderChain(std::shared_ptr<const OpenObject> root)
-    : m_root(std::move(root))
+Deleter::Deleter(const OpenObject& root, const std::atomic<bool>& stop)
+    : m_root(root),
+      m_stop(stop)
 {
 }
 
-FolderChain::~FolderChain() = default;
+Deleter::~Deleter() = default;
 
-const OpenObject* FolderChain::Reach(const WString& relative)
+const OpenObject* Deleter::Reach(const WString& relative)
 {
     std::vector<WString> names;
     for (size_t start = 0; start < relative.size();) {
-        const size_t end = std::min(relative.find(L'\\', start), relative.size());
+        const size_t end = std::min(relative.find(_T('\\'), start), relative.size());
         names.push_back(relative.substr(start, end - start));
         start = end + 1;
     }
     size_t kept = 0;
-    while (kept < names.size() && kept < m_open.size() && m_open[kept].first == names[kept]) ++kept;
-    m_open.resize(kept);
+    while (kept < names.size() && kept < m_way.size() && m_way[kept].first == names[kept]) ++kept;
+    m_way.resize(kept);
     for (size_t i = kept; i < names.size(); ++i) {
-        const OpenObject& above = i == 0 ? *m_root : *m_open[i - 1].second;
+        const OpenObject& above = i == 0 ? m_root : *m_way[i - 1].second;
         std::unique_ptr<OpenObject> folder =
             above.OpenEntry(names[i], EntryKind::Folder, OpenPurpose::List);
         if (!folder) return nullptr;
-        m_open.emplace_back(names[i], std::move(folder));
+        m_way.emplace_back(names[i], std::move(folder));
     }
-    return names.empty() ? m_root.get() : m_open.back().second.get();
+    return names.empty() ? &m_root : m_way.back().second.get();
 }
 
-bool DeleteCollectedFile(const PathEntry& file)
+bool Deleter::DeleteCollectedFile(const PathEntry& file)
 {
-    const WString name = GetNameFromPath(file.relative);
-    std::unique_ptr<OpenObject> object =
-        file.folder->OpenEntry(name, EntryKind::File, OpenPurpose::Delete);
-    return object && DeleteLogged(*object, file.path, false);
-}
-
-bool DeleteCollectedFolder(const PathEntry& folder, FolderChain& chain)
-{
-    const size_t cut = folder.relative.rfind(L'\\');
-    const WString name = GetNameFromPath(folder.relative);
+    const size_t cut = file.relative.rfind(_T('\\'));
     const OpenObject* above =
-        chain.Reach(cut == WString::npos ? WString() : folder.relative.substr(0, cut));
+        Reach(cut == WString::npos ? WString() : file.relative.substr(0, cut));
     if (!above) return false;
     std::unique_ptr<OpenObject> object =
-        above->OpenEntry(name, EntryKind::Folder, OpenPurpose::Delete);
+        above->OpenEntry(GetNameFromPath(file.relative), EntryKind::File, OpenPurpose::Delete);
+    return object && Delete(std::move(object), file.path, false, true);
+}
+
+bool Deleter::DeleteCollectedFolder(const PathEntry& folder)
+{
+    const size_t cut = folder.relative.rfind(_T('\\'));
+    const OpenObject* above =
+        Reach(cut == WString::npos ? WString() : folder.relative.substr(0, cut));
+    if (!above) return false;
+    std::unique_ptr<OpenObject> object =
+        above->OpenEntry(GetNameFromPath(folder.relative), EntryKind::Folder, OpenPurpose::Delete);
     if (!object) return false;
     // A link opened as itself lists nothing of its target: emptying it is a no-op, and it
     // goes as itself.
-    EmptyFolder(*object, folder.path);
-    return DeleteLogged(*object, folder.path, true);
+    if (!EmptyFolder(*object, folder.path, m_stop)) return false;
+    return Delete(std::move(object), folder.path, true, true);
 }
 
-void EmptyFolder(const OpenObject& folder, const WString& shownPath)
+bool EmptyFolder(const OpenObject& folder, const WString& shownPath, const std::atomic<bool>& stop)
 {
-    std::vector<ListedEntry> entries;
-    if (!ListFolder(folder.Handle(), entries)) return;
-    for (const ListedEntry& entry : entries) {
-        const EntryKind kind =
-            (entry.attributes & FILE_ATTRIBUTE_DIRECTORY) ? EntryKind::Folder : EntryKind::File;
+    // Its own stack, as the walk has: a tree may be far deeper than a thread's stack allows.
+    std::vector<Level> way;
+    std::unordered_set<ULONGLONG> idsOnTheWay;
+    way.push_back({nullptr, &folder, {}, 0, shownPath, folder.Identity()});
+    idsOnTheWay.insert(way.back().id);
+    // Whatever can be read is deleted; a name that stays keeps the folder, whose own
+    // deletion then tells.
+    folder.List(way.back().entries);
+    while (!way.empty()) {
+        Level& level = way.back();
+        if (level.next == level.entries.size()) {
+            idsOnTheWay.erase(level.id);
+            if (level.owned) Delete(std::move(level.owned), level.shown, true, false);
+            way.pop_back();
+            continue;
+        }
+        if (stop) return false;
+        const ListedEntry& entry = level.entries[level.next++];
+        const EntryKind kind = entry.IsFolder() ? EntryKind::Folder : EntryKind::File;
         std::unique_ptr<OpenObject> object =
-            folder.OpenEntry(entry.name, kind, OpenPurpose::Delete);
+            level.folder->OpenEntry(entry.name, kind, OpenPurpose::Delete);
         if (!object) continue;  // cannot be shown to lie here: it stays, and so does the folder
-        const WString shown = JoinShown(shownPath, entry.name);
-        if (kind == EntryKind::Folder) EmptyFolder(*object, shown);
-        // A name that stays keeps the folder, whose own deletion then tells.
-        DeleteAndClose(*object, shown, true);
+        const WString shown = JoinShown(level.shown, entry.name);
+        if (kind == EntryKind::File || entry.IsLink()) {
+            Delete(std::move(object), shown, true, false);
+            continue;
+        }
+        const ULONGLONG id = entry.fileId ? entry.fileId : object->Identity();
+        if (id != 0 && idsOnTheWay.count(id)) continue;  // met again on its own way in: it stays
+        Level next{std::move(object), nullptr, {}, 0, shown, id};
+        next.folder = next.owned.get();
+        next.folder->List(next.entries);
+        if (id != 0) idsOnTheWay.insert(id);
+        way.push_back(std::move(next));
     }
+    return true;
 }
 
 void SetBeforeDeletionHook(std::function<void(const WString&)> hook)

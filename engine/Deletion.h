@@ -1,10 +1,12 @@
 #pragma once
-// Deleting what the walk collected. Each object is opened inside the folder that holds it,
-// checked on that handle and deleted through it; a link is removed as itself and its target
-// is never opened for deletion. A deletion counts only when the object is gone.
+// Deleting what the walk collected. Each object is reached again from the chosen folder, one
+// name at a time, opened inside the folder that holds it, checked on that handle and deleted
+// through it; a link is removed as itself and its target is never opened for deletion. Only
+// the folders on the way to the object in hand are open.
 
 #include "engine/PathList.h"
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -12,32 +14,34 @@
 
 class OpenObject;
 
-// The folders of the tree, reached from the chosen folder one name at a time, each opened
-// inside the one above and checked. The folders on the way to the last one reached stay open
-// for the next call, which shares most of the way in walk order.
-class FolderChain {
+class Deleter {
 public:
-    explicit FolderChain(std::shared_ptr<const OpenObject> root);
-    ~FolderChain();
+    // stop is read between any two objects, inside a folder being emptied too.
+    Deleter(const OpenObject& root, const std::atomic<bool>& stop);
+    ~Deleter();
+    Deleter(const Deleter&) = delete;
+    Deleter& operator=(const Deleter&) = delete;
 
-    // The folder at `relative` (names separated by backslashes; empty for the chosen folder),
-    // or null when it cannot be reached.
-    const OpenObject* Reach(const WString& relative);
+    // A collected file, true when it is gone; a read-only one stays.
+    bool DeleteCollectedFile(const PathEntry& file);
+    // A collected folder with everything inside it, true when it is gone; it stays when
+    // anything inside stays or the run was stopped while it was being emptied.
+    bool DeleteCollectedFolder(const PathEntry& folder);
 
 private:
-    std::shared_ptr<const OpenObject> m_root;
-    std::vector<std::pair<WString, std::unique_ptr<OpenObject>>> m_open;  // outermost first
+    // The folder at `relative` (empty for the chosen folder), or null when it cannot be
+    // reached. The folders on the way stay open for the next call, which in walk order
+    // shares most of the way.
+    const OpenObject* Reach(const WString& relative);
+
+    const OpenObject& m_root;
+    const std::atomic<bool>& m_stop;
+    std::vector<std::pair<WString, std::unique_ptr<OpenObject>>> m_way;  // outermost first
 };
 
-// A collected file; a read-only one stays.
-bool DeleteCollectedFile(const PathEntry& file);
-
-// A collected folder with everything inside it (a link is removed as itself).
-bool DeleteCollectedFolder(const PathEntry& folder, FolderChain& chain);
-
-// Everything inside the open folder, depth first. An entry that a plain delete refuses has
-// its attributes reset first; a file that other names keep gets its attributes back.
-void EmptyFolder(const OpenObject& folder, const WString& shownPath);
+// Everything inside the open folder, depth first, read-only entries too; false when stopped
+// before the end. An entry that cannot be deleted stays, and so do the folders above it.
+bool EmptyFolder(const OpenObject& folder, const WString& shownPath, const std::atomic<bool>& stop);
 
 // A seam for tests: called with the shown path of each object once it is open and checked,
 // just before it is deleted, so a test can swap it at the worst moment. Empty by default.

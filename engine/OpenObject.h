@@ -1,35 +1,82 @@
 #pragma once
-// An object of the tree, opened on a handle of its own and checked to be what its name says:
-// not a link the system followed, not reached through a folder swapped for one. Entries
-// below it are opened through it and checked against it.
+// The one way into the tree. Every object below the chosen folder is opened inside the folder
+// that holds it, never by a path and never through a link; it is listed, checked and deleted
+// on that one handle. How much checking that needs is decided once, when the chosen folder is
+// opened: where the system may open a link as its target (Wine), each object opened for
+// deletion must also be shown to lie where its name says.
 
-#include "engine/FileSystem.h"
+#include "engine/DirectoryRecords.h"
 
 #include <memory>
+#include <vector>
+
+class FileSystem;
+
+enum class EntryKind { File, Folder };
+
+// What an open is for: reading a folder's entries, or deleting the object.
+enum class OpenPurpose { List, Delete };
+
+// How an entry's open ended when it gave no object.
+enum class OpenFailure { None, Gone, Refused };
 
 class OpenObject {
 public:
-    // The chosen folder, by its \\?\ path: opened inside the folder above it and checked like
-    // any entry (a drive's root by its path). Null unless it is a folder and not a link.
-    static std::unique_ptr<OpenObject> OpenRoot(const WString& longPath);
+    ~OpenObject();
+    OpenObject(const OpenObject&) = delete;
+    OpenObject& operator=(const OpenObject&) = delete;
 
-    // The entry `name` of this folder, opened as the kind asked; null when it is gone, is of
-    // the other kind, or (to delete it) cannot be shown to lie here. A folder opened to be
-    // listed needs no showing: everything opened through it for deletion is checked.
-    std::unique_ptr<OpenObject> OpenEntry(const WString& name, EntryKind kind,
-                                          OpenPurpose purpose) const;
+    // The chosen folder, by its \\?\ path, on `fileSystem`: opened inside the folder above
+    // it (which may be reached through links) and checked to be a folder and not a link
+    // itself; a drive's or a share's root by its path. Null when that cannot be.
+    static std::unique_ptr<OpenObject> OpenRoot(FileSystem& fileSystem, const WString& longPath);
 
-    HANDLE Handle() const { return m_handle.Get(); }
-    // Where it must lie, in the system's namespace, where links may go unmarked (Wine);
-    // empty elsewhere.
-    const WString& Location() const { return m_location; }
-    // Closes the handle (where the system deletes by name, the deletion happens now).
-    void Close() { m_handle.Close(); }
+    // The entry `name` of this folder, opened as itself and only as the kind asked. Null when
+    // it cannot be; `failure` then says whether it is simply gone.
+    std::unique_ptr<OpenObject> OpenEntry(const WString& name, EntryKind kind, OpenPurpose purpose,
+                                          OpenFailure* failure = nullptr) const;
+
+    // Appends this folder's entries in the order the system lists them, with the best
+    // listing class the volume answers; false when they could not be read whole (what was
+    // read is kept).
+    bool List(std::vector<ListedEntry>& entries) const;
+
+    // The object's file id (0 when the system does not give one).
+    ULONGLONG Identity() const;
+
+    // Deletes the object through its handle and closes it; true when it is gone. A read-only
+    // object goes only with allowReadOnly, and then only its read-only mark is cleared, only
+    // when that mark is what refused the deletion, and it is put back whenever the object
+    // stays. With confirm, where names may change under a handle (Wine), the name must also
+    // be free afterwards.
+    bool DeleteAndClose(bool allowReadOnly, bool confirm);
 
 private:
-    OpenObject(FileHandle handle, WString location);
+    struct Volume;
+    OpenObject(std::shared_ptr<Volume> volume, HANDLE handle, WString location);
+    bool IsFolderButNoLink() const;
     bool LiesWhereNamed() const;
+    NTSTATUS MarkForDeletion(bool ignoreReadOnly);
+    bool DeleteReadOnly();
+    void Close();
 
-    FileHandle m_handle;
-    WString m_location;
+    std::shared_ptr<Volume> m_volume;
+    HANDLE m_handle;
+    WString m_location;  // where it must lie, in the system's namespace; checked only on Wine
+};
+
+// Turns off, for the calling thread and for as long as it lives, the redirection that shows a
+// 32-bit program on 64-bit Windows SysWOW64 where System32 is named: the folder named is the
+// folder cleaned.
+class RedirectionOff {
+public:
+    explicit RedirectionOff(FileSystem& fileSystem);
+    ~RedirectionOff();
+    RedirectionOff(const RedirectionOff&) = delete;
+    RedirectionOff& operator=(const RedirectionOff&) = delete;
+
+private:
+    FileSystem& m_fileSystem;
+    void* m_token = nullptr;
+    bool m_off;
 };

@@ -3,18 +3,15 @@
 
 #include "framework/WideString.h"
 
-#include <memory>
 #include <vector>
-
-class OpenObject;
 
 struct PathEntry {
     WString path;      // the path the log shows: the folder as shown, joined with the names
     int isFile;        // 1 for a file, 0 for a folder
     WString relative;  // the names below the chosen folder, separated by backslashes
-    // For a file, the folder that holds it, opened and checked by the walk and kept open
-    // until the list is emptied; a folder is reached again from the chosen one.
-    std::shared_ptr<const OpenObject> folder;
+    // A folder the walk could not read whole (or met again on its own way in): matches in
+    // it may be missing, and its row says so. Nothing is deleted for it.
+    bool unreadable = false;
 };
 
 typedef std::vector<PathEntry> PathList;

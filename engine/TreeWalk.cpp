@@ -1,65 +1,90 @@
 #include "engine/TreeWalk.h"
 
-#include "engine/KeywordRules.h"
 #include "engine/OpenObject.h"
+
+#include <memory>
+#include <unordered_set>
+#include <vector>
 
 namespace {
 
-struct Walk {
-    const WString& shownRoot;
-    const WString& keyword;
-    int exactMatch;
-    int matchCase;
-    PathList* files;
-    PathList* folders;
-    const std::atomic<bool>& stop;
-    const std::function<void(const WString&)>& searching;
-
-    bool Matches(const WString& name) const
-    {
-        return NameMatchesKeyword(name, keyword, exactMatch, matchCase);
-    }
-
-    void Visit(const std::shared_ptr<const OpenObject>& folder, const WString& prefix) const
-    {
-        if (searching)
-            searching(prefix.empty() ? shownRoot
-                                     : JoinShown(shownRoot, prefix.substr(0, prefix.size() - 1)));
-        std::vector<ListedEntry> entries;
-        if (!ListFolder(folder->Handle(), entries)) return;
-        for (const ListedEntry& entry : entries) {
-            if (stop) return;
-            const WString relative = prefix + entry.name;
-            if (!(entry.attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-                if (files && Matches(entry.name))
-                    files->push_back({JoinShown(shownRoot, relative), 1, relative, folder});
-                continue;
-            }
-            // A matching folder is listed whether or not it can be opened: its row tells.
-            if (folders && Matches(entry.name))
-                folders->push_back({JoinShown(shownRoot, relative), 0, relative, nullptr});
-            if (IsLink(entry.attributes, entry.reparseTag)) continue;
-            std::shared_ptr<const OpenObject> inner =
-                folder->OpenEntry(entry.name, EntryKind::Folder, OpenPurpose::List);
-            if (inner) Visit(inner, relative + L"\\");
-        }
-    }
+// A folder on the way in, with what is left of its entries. Only these folders are open.
+struct Level {
+    std::unique_ptr<OpenObject> owned;  // null for the chosen folder, which the caller holds
+    const OpenObject* folder;
+    std::vector<ListedEntry> entries;
+    size_t next;
+    WString prefix;  // its names below the chosen folder, with a closing backslash
+    ULONGLONG id;
 };
 
 }  // namespace
 
-void FindMatches(const std::shared_ptr<const OpenObject>& root, const WString& shownRoot,
-                 const WString& keyword, int exactMatch, int matchCase, PathList* files,
-                 PathList* folders, const std::atomic<bool>& stop,
+void FindMatches(const OpenObject& root, const WString& shownRoot, const NameTest& matches,
+                 PathList* files, PathList* folders, const std::atomic<bool>& stop,
                  const std::function<void(const WString&)>& searching)
 {
     if (!files && !folders) return;
-    const Walk walk{shownRoot, keyword, exactMatch, matchCase, files, folders, stop, searching};
-    walk.Visit(root, WString());
+    const auto shown = [&](const WString& relative) {
+        return relative.empty() ? shownRoot : JoinShown(shownRoot, relative);
+    };
+    const auto unreadable = [&](const WString& relative, bool listedItself) {
+        PathEntry entry{shown(relative), 0, relative, true};
+        if (files)
+            files->push_back(std::move(entry));
+        else if (!listedItself)
+            folders->push_back(std::move(entry));
+    };
+
+    // The walk keeps its own stack: a tree may be far deeper than a thread's stack allows.
+    std::vector<Level> way;
+    std::unordered_set<ULONGLONG> idsOnTheWay;
+    if (searching) searching(shownRoot);
+    way.push_back({nullptr, &root, {}, 0, WString(), root.Identity()});
+    idsOnTheWay.insert(way.back().id);
+    if (!root.List(way.back().entries)) unreadable(WString(), false);
+
+    while (!way.empty()) {
+        if (stop) return;
+        Level& level = way.back();
+        if (level.next == level.entries.size()) {
+            idsOnTheWay.erase(level.id);
+            way.pop_back();
+            continue;
+        }
+        const ListedEntry& entry = level.entries[level.next++];
+        const WString relative = level.prefix + entry.name;
+        if (!entry.IsFolder()) {
+            if (files && matches(entry.name)) files->push_back({shown(relative), 1, relative});
+            continue;
+        }
+        // A matching folder is listed whether or not it can be opened: its row tells.
+        const bool listed = folders && matches(entry.name);
+        if (listed) folders->push_back({shown(relative), 0, relative});
+        if (entry.IsLink()) continue;
+        OpenFailure failure;
+        std::unique_ptr<OpenObject> inner =
+            level.folder->OpenEntry(entry.name, EntryKind::Folder, OpenPurpose::List, &failure);
+        if (!inner) {
+            if (failure != OpenFailure::Gone) unreadable(relative, listed);
+            continue;
+        }
+        const ULONGLONG id = entry.fileId ? entry.fileId : inner->Identity();
+        if (id != 0 && idsOnTheWay.count(id)) {
+            unreadable(relative, listed);
+            continue;
+        }
+        if (searching) searching(shown(relative));
+        Level next{std::move(inner), nullptr, {}, 0, relative + _T("\\"), id};
+        next.folder = next.owned.get();
+        if (!next.folder->List(next.entries)) unreadable(relative, listed);
+        if (id != 0) idsOnTheWay.insert(id);
+        way.push_back(std::move(next));
+    }
 }
 
 WString JoinShown(const WString& folder, const WString& relative)
 {
-    if (folder.empty() || folder.back() == L'\\') return folder + relative;
-    return folder + L"\\" + relative;
+    if (folder.empty() || folder.back() == _T('\\')) return folder + relative;
+    return folder + _T("\\") + relative;
 }

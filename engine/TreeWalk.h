@@ -8,19 +8,24 @@
 
 #include <atomic>
 #include <functional>
-#include <memory>
 
 class OpenObject;
 
+// Whether an entry's name is one to collect.
+typedef std::function<bool(const WString& name)> NameTest;
+
 // Walks the tree below root, depth first in the order the system lists each folder, never
-// into a link. Appends every matching file to *files and every matching folder to *folders
-// (either may be null): a sub-folder's matches come where the sub-folder comes in its
-// folder, and a matching folder comes before the matches inside it. shownRoot is what the
-// log shows for the root. Stops between entries once stop is set. searching, when given, is
-// told the shown path of each folder as its entries are read.
-void FindMatches(const std::shared_ptr<const OpenObject>& root, const WString& shownRoot,
-                 const WString& keyword, int exactMatch, int matchCase, PathList* files,
-                 PathList* folders, const std::atomic<bool>& stop,
+// into a link, holding open only the folders on the way to the one being read. Appends
+// every matching file to *files and every matching folder to *folders (either may be null):
+// a sub-folder's matches come where the sub-folder comes in its folder, and a matching
+// folder comes before the matches inside it. A folder that cannot be read whole, or whose
+// identity is already on its own way in (a loop of links a server shows as folders), is
+// appended where its matches would come, marked unreadable: to *files when it is given,
+// else to *folders unless it is listed there itself. shownRoot is what the log shows for the
+// root. Stops between entries once stop is set. searching, when given, is told the shown
+// path of each folder as its entries are read.
+void FindMatches(const OpenObject& root, const WString& shownRoot, const NameTest& matches,
+                 PathList* files, PathList* folders, const std::atomic<bool>& stop,
                  const std::function<void(const WString&)>& searching = nullptr);
 
 // The shown path of an entry below a folder shown as `folder`.

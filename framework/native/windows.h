@@ -24,6 +24,12 @@ typedef TCHAR* LPTSTR;
 typedef const TCHAR* LPCTSTR;
 typedef DWORD COLORREF;
 typedef DWORD LCID;
+typedef uint32_t ULONG;
+typedef int64_t LONGLONG;
+typedef uint64_t ULONGLONG;
+typedef void* HANDLE;
+
+#define INVALID_HANDLE_VALUE ((HANDLE)(intptr_t)-1)
 
 #ifndef TRUE
 #define TRUE 1

@@ -16,7 +16,8 @@ void Empty(const TempTree& tree, const std::wstring& above, const std::wstring& 
     const std::unique_ptr<OpenObject> target =
         folder->OpenEntry(name, EntryKind::Folder, OpenPurpose::Delete);
     ASSERT_TRUE(target);
-    EmptyFolder(*target, tree.Path(above + L"\\" + name));
+    const std::atomic<bool> notStopped(false);
+    EmptyFolder(*target, tree.Path(above + L"\\" + name), notStopped);
 }
 
 // What the run does with what one walk collected: files, then folders.
@@ -24,11 +25,12 @@ std::vector<bool> Clean(const TempTree& tree, const std::wstring& keyword)
 {
     Found found = FindIn(tree, keyword);
     std::vector<bool> gone;
-    for (const PathEntry& file : found.files) gone.push_back(DeleteCollectedFile(file));
-    found.files.clear();
-    FolderChain chain(OpenTree(tree));
+    const std::atomic<bool> notStopped(false);
+    const std::shared_ptr<const OpenObject> root = OpenTree(tree);
+    Deleter deleter(*root, notStopped);
+    for (const PathEntry& file : found.files) gone.push_back(deleter.DeleteCollectedFile(file));
     for (const PathEntry& folder : found.folders)
-        gone.push_back(DeleteCollectedFolder(folder, chain));
+        gone.push_back(deleter.DeleteCollectedFolder(folder));
     return gone;
 }
 
@@ -122,8 +124,12 @@ TEST(DeleteCollected, LeavesAReadOnlyMatchedFileAndReportsIt)
     tree.AddFile(L"plain_junk.txt");
     Found found = FindIn(tree, L"junk");
     ASSERT_EQ(2u, found.files.size());
+    const std::atomic<bool> notStopped(false);
+    const std::shared_ptr<const OpenObject> root = OpenTree(tree);
+    Deleter deleter(*root, notStopped);
     for (const PathEntry& file : found.files)
-        EXPECT_EQ(file.relative == L"plain_junk.txt", DeleteCollectedFile(file)) << file.path;
+        EXPECT_EQ(file.relative == L"plain_junk.txt", deleter.DeleteCollectedFile(file))
+            << file.path;
     EXPECT_EQ(Entries{L"ro_junk.txt"}, tree.Entries());
     EXPECT_TRUE(tree.Attributes(L"ro_junk.txt") & FILE_ATTRIBUTE_READONLY);
 }

@@ -76,32 +76,24 @@ TEST_F(Links, AreCollectedButNeitherEnteredNorFollowed)
 TEST_F(Links, CleaningAndEmptyingLeaveTheirTargets)
 {
     Found found = FindIn(inside, L"link");
-    for (const PathEntry& file : found.files)
-        // Only the plain file goes; under Wine a link cannot go as itself, so it stays.
-        EXPECT_EQ(DeleteCollectedFile(file), file.relative == L"sub\\plain_link.txt") << file.path;
-    found.files.clear();
-    FolderChain chain(OpenTree(inside));
-    for (const PathEntry& folder : found.folders) DeleteCollectedFolder(folder, chain);
+    const std::atomic<bool> notStopped(false);
+    const std::shared_ptr<const OpenObject> root = OpenTree(inside);
+    {
+        Deleter deleter(*root, notStopped);
+        for (const PathEntry& file : found.files)
+            // Only the plain file goes; under Wine a link cannot go as itself, so it stays.
+            EXPECT_EQ(deleter.DeleteCollectedFile(file), file.relative == L"sub\\plain_link.txt")
+                << file.path;
+        for (const PathEntry& folder : found.folders) deleter.DeleteCollectedFolder(folder);
+    }
     const std::unique_ptr<OpenObject> sub =
-        OpenTree(inside)->OpenEntry(L"sub", EntryKind::Folder, OpenPurpose::Delete);
+        root->OpenEntry(L"sub", EntryKind::Folder, OpenPurpose::Delete);
     ASSERT_TRUE(sub);
-    EmptyFolder(*sub, inside.Path(L"sub"));
+    EmptyFolder(*sub, inside.Path(L"sub"), notStopped);
 
     EXPECT_EQ(outsideBefore, Snapshot());
     EXPECT_EQ(L"real", inside.Content(L"real.txt"));
     EXPECT_FALSE(inside.Exists(L"sub\\plain_link.txt"));
-}
-
-TEST(LinkTags, OnlyNameSurrogatesAreLinks)
-{
-    const DWORD reparse = FILE_ATTRIBUTE_REPARSE_POINT;
-    EXPECT_TRUE(IsLink(reparse, IO_REPARSE_TAG_SYMLINK));
-    EXPECT_TRUE(IsLink(reparse | FILE_ATTRIBUTE_DIRECTORY, IO_REPARSE_TAG_MOUNT_POINT));
-    EXPECT_TRUE(IsLink(reparse | FILE_ATTRIBUTE_DIRECTORY, 0));  // the system does not say
-    // Cloud placeholders, deduplicated files and the like are ordinary objects.
-    EXPECT_FALSE(IsLink(reparse | FILE_ATTRIBUTE_DIRECTORY, 0x9000601A));  // cloud files
-    EXPECT_FALSE(IsLink(reparse, 0x80000013));                             // deduplication
-    EXPECT_FALSE(IsLink(FILE_ATTRIBUTE_DIRECTORY, IO_REPARSE_TAG_SYMLINK));
 }
 
 // The design the handles replace: the name checked, then deleted by its path.
@@ -143,9 +135,12 @@ TEST_F(Links, SwapsBeforeDeletionRedirectNothing)
         swapped = false;
         Found found = FindIn(inside, swap.keyword);
         ASSERT_FALSE(found.files.empty());
+        const std::atomic<bool> notStopped(false);
+        const std::shared_ptr<const OpenObject> root = OpenTree(inside);
+        Deleter deleter(*root, notStopped);
         SetBeforeDeletionHook(SwapAt(swap.when, swap.replaced, outside.Path(swap.target)));
         for (const PathEntry& file : found.files)
-            EXPECT_FALSE(DeleteCollectedFile(file)) << file.path;
+            EXPECT_FALSE(deleter.DeleteCollectedFile(file)) << file.path;
         EXPECT_TRUE(swapped);
         EXPECT_EQ(outsideBefore, Snapshot());
         SetBeforeDeletionHook(nullptr);

@@ -1,4 +1,5 @@
 #include "engine/LongPath.h"
+#include "engine/FileSystem.h"
 #include "engine/OpenObject.h"
 #include "engine/PathCheck.h"
 
@@ -63,17 +64,17 @@ TEST(OpenRoot, OpensOnlyAPlainFolder)
     TempTree tree;
     tree.AddFolder(L"plain");
     tree.AddFile(L"file.txt");
-    EXPECT_TRUE(OpenObject::OpenRoot(tree.LongPath(L"plain")));
-    EXPECT_FALSE(OpenObject::OpenRoot(tree.LongPath(L"file.txt")));
-    EXPECT_FALSE(OpenObject::OpenRoot(tree.LongPath(L"missing")));
+    EXPECT_TRUE(OpenObject::OpenRoot(SystemFileSystem(), tree.LongPath(L"plain")));
+    EXPECT_FALSE(OpenObject::OpenRoot(SystemFileSystem(), tree.LongPath(L"file.txt")));
+    EXPECT_FALSE(OpenObject::OpenRoot(SystemFileSystem(), tree.LongPath(L"missing")));
     if (tree.AddLink(L"link", tree.Path(L"plain"))) {
-        EXPECT_FALSE(OpenObject::OpenRoot(tree.LongPath(L"link")));
+        EXPECT_FALSE(OpenObject::OpenRoot(SystemFileSystem(), tree.LongPath(L"link")));
     }
     // A folder another program holds without sharing cannot be opened.
     const HANDLE held = CreateFileW(tree.LongPath(L"plain").c_str(), GENERIC_READ, 0, nullptr,
                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
-    EXPECT_FALSE(OpenObject::OpenRoot(tree.LongPath(L"plain")));
+    EXPECT_FALSE(OpenObject::OpenRoot(SystemFileSystem(), tree.LongPath(L"plain")));
     CloseHandle(held);
 }
 

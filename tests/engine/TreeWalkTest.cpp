@@ -85,9 +85,9 @@ TEST_F(TreeWalk, CollectsMatchingFoldersOuterFirst)
 
 TEST_F(TreeWalk, CollectsOnlyTheKindsAskedForAndAppends)
 {
-    PathList files = {{L"earlier", 1, L"earlier", nullptr}};
+    PathList files = {{L"earlier", 1, L"earlier"}};
     const std::atomic<bool> notStopped(false);
-    FindMatches(OpenTree(tree), L"C:\\shown", L"x.txt", 1, 0, &files, nullptr, notStopped);
+    FindMatches(*OpenTree(tree), L"C:\\shown", Keyword(L"x.txt", 1), &files, nullptr, notStopped);
     ASSERT_EQ(2u, files.size());
     EXPECT_EQ(L"earlier", files[0].path);
     EXPECT_EQ(L"C:\\shown\\old\\x.txt", files[1].path);
@@ -97,7 +97,7 @@ TEST_F(TreeWalk, StopsWhenAsked)
 {
     PathList files;
     const std::atomic<bool> stopped(true);
-    FindMatches(OpenTree(tree), tree.Root(), L"t", 0, 0, &files, nullptr, stopped);
+    FindMatches(*OpenTree(tree), tree.Root(), Keyword(L"t"), &files, nullptr, stopped);
     EXPECT_TRUE(files.empty());
 }
 

@@ -2,6 +2,8 @@
 // Opening a scratch tree as a clean run does, walking it, and reading the results relative
 // to it.
 
+#include "engine/FileSystem.h"
+#include "engine/KeywordRules.h"
 #include "engine/OpenObject.h"
 #include "engine/TreeWalk.h"
 #include "tests/support/TempTree.h"
@@ -15,7 +17,14 @@
 inline std::shared_ptr<const OpenObject> OpenTree(const TempTree& tree,
                                                   const std::wstring& relative = L"")
 {
-    return OpenObject::OpenRoot(tree.LongPath(relative));
+    return OpenObject::OpenRoot(SystemFileSystem(), tree.LongPath(relative));
+}
+
+inline NameTest Keyword(const std::wstring& keyword, int exact = 0, int matchCase = 0)
+{
+    return [=](const std::wstring& name) {
+        return NameMatchesKeyword(name, keyword, exact, matchCase);
+    };
 }
 
 struct Found {
@@ -31,8 +40,8 @@ inline Found FindIn(const TempTree& tree, const std::wstring& keyword, int exact
     const std::atomic<bool> notStopped(false);
     const std::shared_ptr<const OpenObject> root = OpenTree(tree);
     if (root)
-        FindMatches(root, tree.Root(), keyword, exact, matchCase, &found.files, &found.folders,
-                    notStopped);
+        FindMatches(*root, tree.Root(), Keyword(keyword, exact, matchCase), &found.files,
+                    &found.folders, notStopped);
     return found;
 }
 

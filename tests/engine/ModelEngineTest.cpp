@@ -1,0 +1,266 @@
+// The engine on a model of Windows' file system: the answers Wine never gives (marked links,
+// the POSIX disposition, volumes that refuse a listing class or a flag, System32 redirection,
+// server-side links) and faults at any point of a run.
+#include "tests/engine/RunRecorder.h"
+#include "tests/support/ModelFileSystem.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const WString kRoot = _T("C:\\work");
+
+typedef std::vector<WString> Rows;
+
+class ModelRun : public ::testing::Test {
+protected:
+    void SetUp() override { fs.AddFolder(kRoot); }
+
+    WString At(const WString& relative) const { return kRoot + _T("\\") + relative; }
+    void Folder(const WString& relative, DWORD attributes = 0) { fs.AddFolder(At(relative), attributes); }
+    void File(const WString& relative, DWORD attributes = 0) { fs.AddFile(At(relative), attributes); }
+
+    // A run of both passes on the chosen folder (`kRoot` unless named).
+    RunEnd Run(const WString& keyword, const WString& folder = kRoot)
+    {
+        report = RunRecorder(folder);
+        report.afterObject = afterObject;
+        const CleanRequest request = {ModelFileSystem::LongPath(folder), folder, keyword, 0, 0,
+                                      true, true, false};
+        return RunClean(request, report, stop, fs);
+    }
+
+    ModelFileSystem fs;
+    RunRecorder report{kRoot};
+    std::atomic<bool> stop{false};
+    std::function<void()> afterObject;
+};
+
+// A deletion that fails changes nothing; read-only alone is cleared, only when read-only is
+// what refused, and it is back whenever the object stays, under any of its names.
+TEST_F(ModelRun, AFailedDeletionLeavesEveryAttributeAsItWas)
+{
+    const DWORD customised = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                             FILE_ATTRIBUTE_READONLY | 0x2000 /* not indexed */ | 0x80000 /* pinned */;
+    Folder(_T("locked_junk"), customised);
+    File(_T("locked_junk\\busy.txt"), FILE_ATTRIBUTE_HIDDEN);
+    fs.Hold(At(_T("locked_junk\\busy.txt")), false);
+    Folder(_T("running_junk"));
+    File(_T("running_junk\\tool.exe"), FILE_ATTRIBUTE_READONLY);
+    fs.At(At(_T("running_junk\\tool.exe"))).runningImage = true;
+    fs.AddFolder(_T("C:\\outside"));
+    fs.AddFile(_T("C:\\outside\\shared.txt"), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+    Folder(_T("linked_junk"));
+    fs.AddHardLink(At(_T("linked_junk\\shared.txt")), _T("C:\\outside\\shared.txt"));
+
+    // Every kind of system: one that can ignore read-only, one that cannot (1607 to 1803),
+    // and one with only the classic disposition.
+    for (const auto disposition : {ModelFileSystem::Disposition::PosixIgnoreReadOnly,
+                                   ModelFileSystem::Disposition::Posix,
+                                   ModelFileSystem::Disposition::ClassicOnly}) {
+        fs.volume.disposition = disposition;
+        Run(_T("_junk"));
+        EXPECT_EQ(customised | FILE_ATTRIBUTE_DIRECTORY, fs.Attributes(At(_T("locked_junk"))));
+        EXPECT_EQ(DWORD(FILE_ATTRIBUTE_HIDDEN), fs.Attributes(At(_T("locked_junk\\busy.txt"))));
+        EXPECT_EQ(DWORD(FILE_ATTRIBUTE_READONLY),
+                  fs.Attributes(At(_T("running_junk\\tool.exe"))));
+        EXPECT_FALSE(fs.Exists(At(_T("linked_junk"))));
+        EXPECT_EQ(DWORD(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN),
+                  fs.Attributes(_T("C:\\outside\\shared.txt")));
+        fs.AddFolder(At(_T("linked_junk")));
+        fs.AddHardLink(At(_T("linked_junk\\shared.txt")), _T("C:\\outside\\shared.txt"));
+    }
+}
+
+// Stop reaches inside a folder being emptied: what is left stays, the folder's row says so,
+// and the pass ends stopped.
+TEST_F(ModelRun, StopIsHonouredInsideAFolderBeingEmptied)
+{
+    Folder(_T("node_modules"));
+    for (int i = 0; i < 50; ++i) File(_T("node_modules\\f") + WString(1, WCHAR(0x4E00 + i)));
+    Folder(_T("node_modules_b"));
+    File(_T("zz_node_modules"));
+    int deletions = 0;
+    fs.plan = [&](ModelFileSystem::Call call, const WString&, ULONG infoClass) {
+        if (call == ModelFileSystem::Call::SetInformation &&
+            infoClass == nt::kDispositionInformationEx && ++deletions == 10)
+            stop = true;
+        return nt::kSuccess;
+    };
+    EXPECT_EQ(RunEnd::Stopped, Run(_T("node_modules")));
+    // zz_node_modules went first, as a file; then nine deletions inside the folder.
+    EXPECT_EQ((Rows{_T("files"), _T("√ zz_node_modules"), _T("end"), _T("folders"),
+                    _T("× node_modules"), _T("stopped")}),
+              report.rows);
+    EXPECT_EQ(41u, fs.Entries(At(_T("node_modules"))).size());
+}
+
+// Nothing that matched is skipped in silence: a folder that cannot be opened or read whole
+// gets a row, and what was read of it is still handled.
+TEST_F(ModelRun, AFolderThatCannotBeReadWholeGetsARow)
+{
+    Folder(_T("share"));
+    File(_T("share\\a_tmp"));
+    File(_T("share\\b_tmp"));
+    File(_T("share\\c_tmp"));
+    Folder(_T("private"));
+    File(_T("private\\x_tmp"));
+    fs.At(At(_T("private"))).denyList = true;
+    Folder(_T("cloud"));
+    fs.At(At(_T("cloud"))).openFailure = nt::kCloudProviderNotRunning;
+    fs.volume.recordsPerRead = 3;  // ".", ".." and one entry per read
+    int reads = 0;
+    fs.plan = [&](ModelFileSystem::Call call, const WString& path, ULONG) {
+        if (call == ModelFileSystem::Call::QueryDirectory && path == At(_T("share")) && ++reads == 2)
+            return nt::kUnexpectedNetworkError;
+        return nt::kSuccess;
+    };
+    Run(_T("_tmp"));
+    EXPECT_EQ((Rows{_T("files"), _T("× share"), _T("√ share\\a_tmp"), _T("× private"),
+                    _T("× cloud"), _T("end"), _T("folders"), _T("end")}),
+              report.rows);
+}
+
+// Volumes that refuse the listing class with file ids are listed with one they accept.
+TEST_F(ModelRun, AVolumeThatRefusesAListingClassIsListedWithAnother)
+{
+    Folder(_T("a"));
+    File(_T("a\\x_tmp"));
+    Folder(_T("b_tmp"));
+    fs.AddReparsePoint(At(_T("link_tmp")), true, nt::kTagSymlink, _T("C:\\outside"));
+    fs.AddFolder(_T("C:\\outside"));
+    fs.AddFile(_T("C:\\outside\\kept_tmp"));
+    for (const std::set<ULONG>& refused :
+         {std::set<ULONG>{nt::kIdBothDirectoryInformation},
+          std::set<ULONG>{nt::kIdBothDirectoryInformation, nt::kFullDirectoryInformation}}) {
+        fs.volume.refusedListingClasses = refused;
+        Run(_T("_tmp"));
+        EXPECT_EQ((Rows{_T("files"), _T("√ a\\x_tmp"), _T("end"), _T("folders"), _T("√ b_tmp"),
+                        _T("√ link_tmp"), _T("end")}),
+                  report.rows);
+        EXPECT_TRUE(fs.Exists(_T("C:\\outside\\kept_tmp")));
+        Folder(_T("b_tmp"));
+        File(_T("a\\x_tmp"));
+        fs.AddReparsePoint(At(_T("link_tmp")), true, nt::kTagSymlink, _T("C:\\outside"));
+    }
+}
+
+// Open handles are bounded by the depth of the tree, not its width: a server's limit on
+// open handles is never reached by a wide tree.
+TEST_F(ModelRun, OpenHandlesAreBoundedByDepth)
+{
+    for (int i = 0; i < 300; ++i) {
+        const WString folder = _T("d") + WString(1, WCHAR(0x4E00 + i));
+        Folder(folder);
+        File(folder + _T("\\x_tmp"));
+    }
+    fs.volume.handleLimit = 16;
+    Run(_T("_tmp"));
+    EXPECT_EQ(304u, report.rows.size());
+    for (const WString& row : report.rows) EXPECT_NE(_T('×'), row[0]);
+    EXPECT_LE(fs.PeakHandles(), 5u);
+    EXPECT_EQ(0u, fs.OpenHandles());
+}
+
+// A 32-bit program on 64-bit Windows cleans the System32 it was given, not SysWOW64.
+TEST_F(ModelRun, TheFolderNamedIsTheFolderCleanedOn64BitWindows)
+{
+    fs.volume.wow64 = true;
+    fs.AddFolder(_T("C:\\Windows"));
+    for (const WString folder : {_T("C:\\Windows\\System32"), _T("C:\\Windows\\SysWOW64")}) {
+        fs.AddFolder(folder);
+        fs.AddFile(folder + _T("\\old_tmp"));
+    }
+    Run(_T("_tmp"), _T("C:\\Windows\\System32"));
+    EXPECT_FALSE(fs.Exists(_T("C:\\Windows\\System32\\old_tmp")));
+    EXPECT_TRUE(fs.Exists(_T("C:\\Windows\\SysWOW64\\old_tmp")));
+}
+
+// Deletion asks for the right to delete alone: an ACL that grants it but not the right to
+// change attributes lets the object go.
+TEST_F(ModelRun, DeletionNeedsOnlyTheRightToDelete)
+{
+    File(_T("a_tmp"));
+    Folder(_T("b_tmp"));
+    File(_T("b_tmp\\inner"));
+    for (const WString name : {_T("a_tmp"), _T("b_tmp"), _T("b_tmp\\inner")})
+        fs.At(At(name)).denyWriteAttributes = true;
+    Run(_T("_tmp"));
+    EXPECT_EQ((Rows{_T("files"), _T("√ a_tmp"), _T("end"), _T("folders"), _T("√ b_tmp"), _T("end")}),
+              report.rows);
+}
+
+// A volume without the extended disposition (a FAT32 stick) does not keep a later run on
+// NTFS from using it: there a file another program holds open with share-delete leaves its
+// folder at once.
+TEST_F(ModelRun, TheDispositionIsDecidedPerVolume)
+{
+    fs.volume.disposition = ModelFileSystem::Disposition::ClassicOnly;
+    File(_T("first_tmp"));
+    Run(_T("_tmp"));
+    fs.volume.disposition = ModelFileSystem::Disposition::PosixIgnoreReadOnly;
+    Folder(_T("cache_tmp"));
+    File(_T("cache_tmp\\open.log"));
+    const HANDLE other = fs.Hold(At(_T("cache_tmp\\open.log")), true);
+    Run(_T("_tmp"));
+    EXPECT_EQ((Rows{_T("files"), _T("end"), _T("folders"), _T("√ cache_tmp"), _T("end")}),
+              report.rows);
+    fs.Close(other);
+}
+
+// A loop of links that a server shows as plain folders is not walked round again.
+TEST_F(ModelRun, AFolderMetAgainOnItsOwnWayInIsNotEntered)
+{
+    Folder(_T("a"));
+    File(_T("a\\x_tmp"));
+    fs.AddServerLink(At(_T("a\\back")), kRoot);
+    Folder(_T("loop_tmp"));
+    fs.AddServerLink(At(_T("loop_tmp\\again")), At(_T("loop_tmp")));
+    EXPECT_EQ(RunEnd::Completed, Run(_T("_tmp")));
+    EXPECT_EQ((Rows{_T("files"), _T("√ a\\x_tmp"), _T("× a\\back"), _T("× loop_tmp\\again"),
+                    _T("end"), _T("folders"), _T("× loop_tmp"), _T("end")}),
+              report.rows);
+}
+
+// Depth is limited by what paths allow, not by a thread's stack.
+TEST_F(ModelRun, ATreeTenThousandLevelsDeepIsWalkedAndDeleted)
+{
+    WString path = _T("deep_tmp");
+    Folder(path);
+    for (int level = 0; level < 10000; ++level) {
+        path += _T("\\d");
+        Folder(path);
+    }
+    File(path + _T("\\bottom_tmp"));
+    EXPECT_EQ(RunEnd::Completed, Run(_T("_tmp")));
+    EXPECT_EQ(_T("√ ") + path + _T("\\bottom_tmp"), report.rows[1]);
+    EXPECT_EQ(_T("√ deep_tmp"), report.rows[4]);
+    EXPECT_TRUE(fs.Entries(kRoot).empty());
+}
+
+// A chosen folder reached through a junction (a redirected Documents folder) is cleaned
+// where the path leads; a chosen folder that is a link itself is refused.
+TEST_F(ModelRun, AChosenFolderReachedThroughALinkIsCleanedWhereItLeads)
+{
+    fs.AddFolder(_T("C:\\D"));
+    fs.AddFolder(_T("C:\\D\\Docs"));
+    fs.AddFolder(_T("C:\\D\\Docs\\proj"));
+    fs.AddFile(_T("C:\\D\\Docs\\proj\\a_tmp"));
+    fs.AddReparsePoint(At(_T("Documents")), true, nt::kTagMountPoint, _T("C:\\D\\Docs"));
+    EXPECT_EQ(RunEnd::Completed, Run(_T("_tmp"), At(_T("Documents\\proj"))));
+    EXPECT_FALSE(fs.Exists(_T("C:\\D\\Docs\\proj\\a_tmp")));
+    EXPECT_EQ(RunEnd::FolderUnavailable, Run(_T("_tmp"), At(_T("Documents"))));
+}
+
+// A handle handed over with an informational status is used and closed like any other.
+TEST_F(ModelRun, AnInformationalStatusStillHandsOverAHandle)
+{
+    fs.volume.openStatus = 0x00000108;  // STATUS_OPLOCK_BREAK_IN_PROGRESS
+    Folder(_T("a"));
+    File(_T("a\\x_tmp"));
+    EXPECT_EQ(RunEnd::Completed, Run(_T("_tmp")));
+    EXPECT_EQ(_T("√ a\\x_tmp"), report.rows[1]);
+    EXPECT_EQ(0u, fs.OpenHandles());
+}
+
+}  // namespace

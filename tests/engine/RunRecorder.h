@@ -1,0 +1,38 @@
+#pragma once
+// What a clean run tells, written down as the log shows it: a line per heading ("files",
+// "folders"), per object ("√ a\b", "× a", "○ a", relative to the chosen folder) and per end
+// ("end", "stopped").
+
+#include "engine/CleanRun.h"
+
+#include <functional>
+#include <vector>
+
+class RunRecorder : public ICleanReport {
+public:
+    explicit RunRecorder(const WString& shownRoot)
+        : m_root(shownRoot)
+    {
+    }
+    void Searching(const WString&) override {}
+    void BeginPass(Pass pass, const WString&) override
+    {
+        rows.push_back(pass == Pass::Files ? _T("files") : _T("folders"));
+    }
+    void Working(Pass, const WString&) override {}
+    void ObjectDone(Outcome outcome, const WString& path) override
+    {
+        const WString mark = outcome == Outcome::Deleted  ? _T("√ ")
+                             : outcome == Outcome::Failed ? _T("× ")
+                                                          : _T("○ ");
+        rows.push_back(mark + path.substr(m_root.size() + 1));
+        if (afterObject) afterObject();
+    }
+    void EndPass(bool stopped) override { rows.push_back(stopped ? _T("stopped") : _T("end")); }
+
+    std::vector<WString> rows;
+    std::function<void()> afterObject;
+
+private:
+    WString m_root;
+};
