@@ -134,6 +134,14 @@ def main():
           "memory MB: growth of the working set during the step (peak minus the working set "
           "before it), from GetProcessMemoryInfo inside the bench program.\n")
 
+    print("The engine's open handles at their peak and its memory (medians):\n")
+    print("| objects | peak open handles | memory MB |")
+    print("| ---: | ---: | ---: |")
+    for size in sizes:
+        handles = median(runs[size]["engine"], "peak_handles")
+        print(f"| {size} | {text(handles, 0)} | {text(growth_mb(runs[size], 'engine'), 1)} |")
+    print()
+
     largest = runs[sizes[-1]]
     engine = lambda field: median(largest["engine"], field)
     visible, hidden = median(largest["dialog_visible"], "seconds"), median(largest["dialog_hidden"], "seconds")

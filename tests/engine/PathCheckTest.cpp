@@ -79,3 +79,18 @@ TEST(OpenRoot, OpensOnlyAPlainFolder)
 }
 
 }  // namespace
+
+namespace {
+
+// The checks Wine needs depend on knowing it is Wine, by more than one of its marks.
+TEST(SystemFileSystem, KnowsItRunsUnderWine)
+{
+    HKEY key;
+    const bool winePrefix =
+        RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Wine", 0, KEY_READ, &key) == ERROR_SUCCESS;
+    if (!winePrefix) GTEST_SKIP() << "not under Wine";
+    RegCloseKey(key);
+    EXPECT_TRUE(SystemFileSystem().LinksUnmarked());
+}
+
+}  // namespace
