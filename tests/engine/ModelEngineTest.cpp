@@ -252,6 +252,88 @@ TEST_F(ModelRun, AChosenFolderReachedThroughALinkIsCleanedWhereItLeads)
     EXPECT_EQ(RunEnd::FolderUnavailable, Run(_T("_tmp"), At(_T("Documents"))));
 }
 
+// Reparse points that are not links are ordinary objects: entered, matched and deleted as
+// themselves; links of every kind are deleted as themselves and never entered.
+TEST_F(ModelRun, OnlyNameSurrogatesAreLinks)
+{
+    fs.AddFolder(_T("C:\\outside"));
+    fs.AddFile(_T("C:\\outside\\secret_tmp"));
+    struct Point {
+        const WCHAR* name;
+        bool folder;
+        DWORD tag;
+    } const points[] = {
+        {_T("junction_tmp"), true, nt::kTagMountPoint}, {_T("symlink"), true, nt::kTagSymlink},
+        {_T("wsl_tmp"), false, nt::kTagWslLink},        {_T("dedup_tmp"), false, nt::kTagDedup},
+        {_T("alias_tmp"), false, nt::kTagAppExecLink},  {_T("cloud"), true, nt::kTagCloud},
+    };
+    for (const Point& point : points)
+        fs.AddReparsePoint(At(point.name), point.folder, point.tag, _T("C:\\outside"));
+    File(_T("cloud\\synced_tmp"));  // a placeholder folder holds real entries
+    Run(_T("_tmp"));
+    EXPECT_EQ((Rows{_T("files"), _T("√ wsl_tmp"), _T("√ dedup_tmp"), _T("√ alias_tmp"),
+                    _T("√ cloud\\synced_tmp"), _T("end"), _T("folders"), _T("√ junction_tmp"),
+                    _T("end")}),
+              report.rows);
+    EXPECT_EQ((std::set<WString>{_T("symlink"), _T("cloud")}), fs.Entries(kRoot));
+    EXPECT_TRUE(fs.Exists(_T("C:\\outside\\secret_tmp")));
+}
+
+// Someone swaps a folder for a junction to a folder outside at the worst moments: between
+// the walk and the deletions, and between an object's check and its deletion. Nothing
+// outside goes, and what cannot be reached as the listed object gets its row.
+TEST_F(ModelRun, SwapsForLinksRedirectNothing)
+{
+    struct Swap {
+        const char* when;
+        ModelFileSystem::Call call;  // the swap comes before this call
+        const WCHAR* on;             // on this object
+        int occurrence;              // the how-manieth such call
+        const WCHAR* swapped;        // what is replaced by a junction to the outside folder
+        Rows rows;
+    } const swaps[] = {
+        {"the folder above, after the walk", ModelFileSystem::Call::Open, _T("sub"), 2, _T("sub"),
+         {_T("files"), _T("× sub\\a_tmp"), _T("end"), _T("folders"), _T("× sub\\d_tmp"),
+          _T("end")}},
+        {"a matched folder, between its check and its deletion",
+         ModelFileSystem::Call::SetInformation, _T("sub\\d_tmp\\inner"), 1, _T("sub\\d_tmp"),
+         {_T("files"), _T("√ sub\\a_tmp"), _T("end"), _T("folders"), _T("√ sub\\d_tmp"),
+          _T("end")}},
+    };
+    int number = 0;
+    for (const Swap& swap : swaps) {
+        SCOPED_TRACE(swap.when);
+        const WString suffix = WString(1, WCHAR(_T('0') + number++));
+        const WString root = At(_T("case") + suffix), outside = _T("C:\\outside") + suffix;
+        fs.AddFolder(outside);
+        fs.AddFile(outside + _T("\\a_tmp"));
+        fs.AddFolder(outside + _T("\\d_tmp"));
+        fs.AddFile(outside + _T("\\d_tmp\\inner"));
+        const std::set<WString> outsideBefore = fs.Entries(outside);
+        fs.AddFolder(root);
+        fs.AddFolder(root + _T("\\sub"));
+        fs.AddFile(root + _T("\\sub\\a_tmp"));
+        fs.AddFolder(root + _T("\\sub\\d_tmp"));
+        fs.AddFile(root + _T("\\sub\\d_tmp\\inner"));
+        int calls = 0;
+        fs.plan = [&](ModelFileSystem::Call call, const WString& path, ULONG) {
+            if (call == swap.call && path == root + _T("\\") + swap.on && ++calls == swap.occurrence) {
+                const WString place = root + _T("\\") + swap.swapped;
+                const size_t cut = place.rfind(_T('\\'));
+                for (auto& sibling : fs.At(place.substr(0, cut)).children)
+                    if (sibling.first == place.substr(cut + 1)) sibling.first += _T(".orig");
+                fs.AddReparsePoint(place, true, nt::kTagMountPoint, outside);
+            }
+            return nt::kSuccess;
+        };
+        Run(_T("_tmp"), root);
+        fs.plan = nullptr;
+        EXPECT_EQ(swap.occurrence, calls);
+        EXPECT_EQ(swap.rows, report.rows);
+        EXPECT_EQ(outsideBefore, fs.Entries(outside));
+    }
+}
+
 // A handle handed over with an informational status is used and closed like any other.
 TEST_F(ModelRun, AnInformationalStatusStillHandsOverAHandle)
 {

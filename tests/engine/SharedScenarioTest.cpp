@@ -1,7 +1,10 @@
 // The same trees cleaned on the model of Windows' file system and, in the Windows build, on
 // Wine's real one: the same rows and the same survivors keep the model honest. The one
-// difference the scenarios allow for is order: NTFS lists a folder sorted by name, Wine in
-// the order of the host's directory, so the rows of each block are compared as a set.
+// difference the scenarios allow for is order, which Windows leaves to the file system
+// (FindFirstFileW's remarks: NTFS lists by name, FAT in the order of creation) and Wine to the
+// host's directory: the rows of each block are compared as a set. Where else Wine answers
+// otherwise than Windows (no extended disposition, links without their mark), the model
+// answers as Windows does and ModelEngineTest.cpp tests the engine on it.
 #include "tests/engine/RunRecorder.h"
 #include "tests/support/ModelFileSystem.h"
 

@@ -482,15 +482,20 @@ NTSTATUS ModelFileSystem::QueryAttributesAt(const WString& ntPath)
     return node->deletePending ? nt::kDeletePending : nt::kSuccess;
 }
 
-void ModelFileSystem::Unlink(Node& parent, const WString& name)
+void ModelFileSystem::Unlink(Node& parent, const WString& name, const Node& node)
 {
+    // The name the object was opened by, unless it was renamed since: a deletion goes with
+    // the object, whatever now holds its old name.
     auto& children = parent.children;
-    for (auto it = children.begin(); it != children.end(); ++it) {
-        if (it->first != name) continue;
-        --it->second->names;
-        children.erase(it);
-        return;
-    }
+    auto found = std::find_if(children.begin(), children.end(), [&](const auto& child) {
+        return child.second.get() == &node && child.first == name;
+    });
+    if (found == children.end())
+        found = std::find_if(children.begin(), children.end(),
+                             [&](const auto& child) { return child.second.get() == &node; });
+    if (found == children.end()) return;
+    --found->second->names;
+    children.erase(found);
 }
 
 void ModelFileSystem::Close(HANDLE object)
@@ -506,7 +511,7 @@ void ModelFileSystem::Close(HANDLE object)
     // The POSIX disposition takes the name away with this handle; the classic one waits for
     // the last handle to the object.
     if (!handle->posixDelete && node.opens > 0) return;
-    Unlink(*handle->parent, handle->name);
+    Unlink(*handle->parent, handle->name, node);
     node.deletePending = false;
 }
 

@@ -106,7 +106,7 @@ private:
                      bool followLast, std::shared_ptr<Node>& node, std::shared_ptr<Node>& parent,
                      WString& path, WString& lastName) const;
     Handle* Find(HANDLE object);
-    void Unlink(Node& parent, const WString& name);
+    void Unlink(Node& parent, const WString& name, const Node& node);
     std::shared_ptr<Node> Lookup(const WString& path) const;
     std::shared_ptr<Node> AddNode(const WString& path, std::shared_ptr<Node> node);
 
