@@ -12,6 +12,9 @@ struct PathEntry {
     // A folder the walk could not read whole (or met again on its own way in): matches in
     // it may be missing, and its row says so. Nothing is deleted for it.
     bool unreadable = false;
+    // A file's size; a folder's total, everything inside it (as far as it could be read).
+    ULONGLONG size = 0;
+    ULONGLONG fileId = 0;  // 0 when the listing does not give it
 };
 
 typedef std::vector<PathEntry> PathList;

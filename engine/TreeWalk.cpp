@@ -16,7 +16,11 @@ struct Level {
     size_t next;
     WString prefix;  // its names below the chosen folder, with a closing backslash
     ULONGLONG id;
+    size_t listedAt;       // its place in the folders found, or kNotListed
+    ULONGLONG total = 0;   // the sizes of the files below it read so far
 };
+
+const size_t kNotListed = static_cast<size_t>(-1);
 
 }  // namespace
 
@@ -40,7 +44,7 @@ void FindMatches(const OpenObject& root, const WString& shownRoot, const NameTes
     std::vector<Level> way;
     std::unordered_set<ULONGLONG> idsOnTheWay;
     if (searching) searching(shownRoot);
-    way.push_back({nullptr, &root, {}, 0, WString(), root.Identity()});
+    way.push_back({nullptr, &root, {}, 0, WString(), root.Identity(), kNotListed});
     idsOnTheWay.insert(way.back().id);
     if (!root.List(way.back().entries)) unreadable(WString(), false);
 
@@ -48,19 +52,26 @@ void FindMatches(const OpenObject& root, const WString& shownRoot, const NameTes
         if (stop) return;
         Level& level = way.back();
         if (level.next == level.entries.size()) {
+            // A folder's total is known once it has been read to its end.
+            if (level.listedAt != kNotListed) (*folders)[level.listedAt].size = level.total;
+            const ULONGLONG total = level.total;
             idsOnTheWay.erase(level.id);
             way.pop_back();
+            if (!way.empty()) way.back().total += total;
             continue;
         }
         const ListedEntry& entry = level.entries[level.next++];
         const WString relative = level.prefix + entry.name;
         if (!entry.IsFolder()) {
-            if (files && matches(entry.name)) files->push_back({shown(relative), 1, relative});
+            level.total += entry.size;
+            if (files && matches(entry.name))
+                files->push_back({shown(relative), 1, relative, false, entry.size, entry.fileId});
             continue;
         }
         // A matching folder is listed whether or not it can be opened: its row tells.
         const bool listed = folders && matches(entry.name);
-        if (listed) folders->push_back({shown(relative), 0, relative});
+        const size_t listedAt = listed ? folders->size() : kNotListed;
+        if (listed) folders->push_back({shown(relative), 0, relative, false, 0, entry.fileId});
         if (entry.IsLink()) continue;
         OpenFailure failure;
         std::unique_ptr<OpenObject> inner =
@@ -75,7 +86,7 @@ void FindMatches(const OpenObject& root, const WString& shownRoot, const NameTes
             continue;
         }
         if (searching) searching(shown(relative));
-        Level next{std::move(inner), nullptr, {}, 0, relative + _T("\\"), id};
+        Level next{std::move(inner), nullptr, {}, 0, relative + _T("\\"), id, listedAt};
         next.folder = next.owned.get();
         if (!next.folder->List(next.entries)) unreadable(relative, listed);
         if (id != 0) idsOnTheWay.insert(id);

@@ -1,6 +1,8 @@
 // The engine on a model of Windows' file system: the answers Wine never gives (marked links,
 // the POSIX disposition, volumes that refuse a listing class or a flag, System32 redirection,
 // server-side links) and faults at any point of a run.
+#include "engine/OpenObject.h"
+#include "engine/TreeWalk.h"
 #include "tests/engine/RunRecorder.h"
 #include "tests/support/ModelFileSystem.h"
 
@@ -332,6 +334,28 @@ TEST_F(ModelRun, SwapsForLinksRedirectNothing)
         EXPECT_EQ(swap.rows, report.rows);
         EXPECT_EQ(outsideBefore, fs.Entries(outside));
     }
+}
+
+// The walk reads sizes from the listing: a file's own, a folder's total of everything inside
+// it at any depth (links count for nothing: they are not entered).
+TEST_F(ModelRun, TheWalkTotalsEachMatchedFolder)
+{
+    fs.AddFile(At(_T("a_tmp")), 0, 512);
+    Folder(_T("d_tmp"));
+    fs.AddFile(At(_T("d_tmp\\x")), 0, 1000);
+    Folder(_T("d_tmp\\inner_tmp"));
+    fs.AddFile(At(_T("d_tmp\\inner_tmp\\y_tmp")), 0, 24);
+    fs.AddReparsePoint(At(_T("d_tmp\\link")), true, nt::kTagSymlink, kRoot);
+    fs.AddFile(At(_T("big_tmp")), 0, 5ull << 32);
+    const std::unique_ptr<OpenObject> root = OpenObject::OpenRoot(fs, ModelFileSystem::LongPath(kRoot));
+    ASSERT_TRUE(root);
+    PathList files, folders;
+    FindMatches(*root, kRoot, [](const WString& name) { return name.find(_T("_tmp")) != WString::npos; },
+                &files, &folders, stop);
+    std::vector<ULONGLONG> sizes;
+    for (const PathList* list : {&files, &folders})
+        for (const PathEntry& entry : *list) sizes.push_back(entry.size);
+    EXPECT_EQ((std::vector<ULONGLONG>{512, 24, 5ull << 32, 1024, 24}), sizes);
 }
 
 // A handle handed over with an informational status is used and closed like any other.
