@@ -42,7 +42,7 @@ bool RunPass(Pass pass, const PathList& list, const CleanRequest& request, Delet
 }  // namespace
 
 RunEnd RunClean(const CleanRequest& request, ICleanReport& report, const std::atomic<bool>& stop,
-                FileSystem& fileSystem)
+                FileSystem& fileSystem, RecycleBin* recycleBin)
 {
     if (!request.files && !request.folders) return RunEnd::Completed;
     const RedirectionOff redirectionOff(fileSystem);
@@ -65,6 +65,7 @@ RunEnd RunClean(const CleanRequest& request, ICleanReport& report, const std::at
         return RunEnd::Stopped;
     }
     Deleter deleter(*root, stop);
+    if (request.toRecycleBin) deleter.RecycleInto(recycleBin, request.folder);
     if (request.files && !RunPass(Pass::Files, files, request, deleter, report, stop))
         return RunEnd::Stopped;
     if (request.folders && !stop && !RunPass(Pass::Folders, folders, request, deleter, report, stop))

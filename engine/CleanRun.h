@@ -6,6 +6,7 @@
 #include "framework/WideString.h"
 
 #include "engine/FileSystem.h"
+#include "engine/RecycleBin.h"
 
 #include <atomic>
 
@@ -42,15 +43,19 @@ struct CleanRequest {
     bool files;        // the file pass runs
     bool folders;      // the folder pass runs
     bool previewOnly;  // list what would go and delete nothing
+    // Send every object the run would delete to the recycle bin instead; an object the bin
+    // cannot take stays.
+    bool toRecycleBin = false;
 };
 
 enum class RunEnd { Completed, Stopped, FolderUnavailable };
 
-// Runs the passes asked for on `fileSystem`. stop is read between objects (inside a folder
+// Runs the passes asked for on `fileSystem`, recycling into `recycleBin` when asked (with
+// none, nothing that was to be recycled goes). stop is read between objects (inside a folder
 // being emptied too): the object in hand is finished first, and a pass stopped before its
 // end says so.
 RunEnd RunClean(const CleanRequest& request, ICleanReport& report, const std::atomic<bool>& stop,
-                FileSystem& fileSystem);
+                FileSystem& fileSystem, RecycleBin* recycleBin = nullptr);
 
 #ifdef _WIN32
 // The same on the system's file system.

@@ -37,6 +37,23 @@ Deleter::Deleter(const OpenObject& root, const std::atomic<bool>& stop)
 
 Deleter::~Deleter() = default;
 
+void Deleter::RecycleInto(RecycleBin* recycleBin, const WString& rootLongPath)
+{
+    m_recycling = true;
+    m_recycleBin = recycleBin;
+    m_rootLongPath = rootLongPath;
+}
+
+bool Deleter::Recycle(std::unique_ptr<OpenObject> object, const PathEntry& entry)
+{
+    if (g_beforeDeletion) g_beforeDeletion(entry.path);
+    // The shell moves an object by its path and wants it free of our handle: between this
+    // close and the shell's own open is the one moment a swapped name could slip in, and the
+    // worst it can then do is put something else where the user can restore it.
+    object.reset();
+    return m_recycleBin && m_recycleBin->Recycle(JoinShown(m_rootLongPath, entry.relative));
+}
+
 const OpenObject* Deleter::Reach(const WString& relative)
 {
     std::vector<WString> names;
@@ -66,7 +83,9 @@ bool Deleter::DeleteCollectedFile(const PathEntry& file)
     if (!above) return false;
     std::unique_ptr<OpenObject> object =
         above->OpenEntry(GetNameFromPath(file.relative), EntryKind::File, OpenPurpose::Delete);
-    return object && Delete(std::move(object), file.path, false, true);
+    if (!object) return false;
+    if (m_recycling) return Recycle(std::move(object), file);
+    return Delete(std::move(object), file.path, false, true);
 }
 
 bool Deleter::DeleteCollectedFolder(const PathEntry& folder)
@@ -78,6 +97,7 @@ bool Deleter::DeleteCollectedFolder(const PathEntry& folder)
     std::unique_ptr<OpenObject> object =
         above->OpenEntry(GetNameFromPath(folder.relative), EntryKind::Folder, OpenPurpose::Delete);
     if (!object) return false;
+    if (m_recycling) return Recycle(std::move(object), folder);
     // A link opened as itself lists nothing of its target: emptying it is a no-op, and it
     // goes as itself.
     if (!EmptyFolder(*object, folder.path, m_stop)) return false;

@@ -5,6 +5,7 @@
 // the folders on the way to the object in hand are open.
 
 #include "engine/PathList.h"
+#include "engine/RecycleBin.h"
 
 #include <atomic>
 #include <functional>
@@ -22,6 +23,11 @@ public:
     Deleter(const Deleter&) = delete;
     Deleter& operator=(const Deleter&) = delete;
 
+    // From now on each object is opened and checked as for a deletion, then handed by its
+    // path (below rootLongPath) to `recycleBin` instead, folders with everything in them.
+    // Without a bin nothing goes.
+    void RecycleInto(RecycleBin* recycleBin, const WString& rootLongPath);
+
     // A collected file, true when it is gone; a read-only one stays.
     bool DeleteCollectedFile(const PathEntry& file);
     // A collected folder with everything inside it, true when it is gone; it stays when
@@ -33,9 +39,13 @@ private:
     // reached. The folders on the way stay open for the next call, which in walk order
     // shares most of the way.
     const OpenObject* Reach(const WString& relative);
+    bool Recycle(std::unique_ptr<OpenObject> object, const PathEntry& entry);
 
     const OpenObject& m_root;
     const std::atomic<bool>& m_stop;
+    bool m_recycling = false;
+    RecycleBin* m_recycleBin = nullptr;
+    WString m_rootLongPath;
     std::vector<std::pair<WString, std::unique_ptr<OpenObject>>> m_way;  // outermost first
 };
 
