@@ -21,18 +21,15 @@ CSweepDlg::CSweepDlg(CWnd* pParent)
       m_bDeleteFiles(0),
       m_hIcon(::LoadIconW(::GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDR_MAINFRAME))),
       m_bPreviewOnly(0),
-      m_stopRequested(false),
-      m_bPreviewRun(false),
+      m_hRunWindow(NULL),
       m_bCloseAfterRun(false)
 {
 }
 
 CSweepDlg::~CSweepDlg()
 {
-    if (IsRunning()) {
-        m_stopRequested = true;
-        m_worker.join();
-    }
+    // Before the window's members go: the job's thread may still tell this object.
+    m_run.reset();
 }
 
 void CSweepDlg::DoDataExchange(CDataExchange* pDX)
@@ -64,6 +61,7 @@ BEGIN_MESSAGE_MAP(CSweepDlg, CDialog)
     ON_BN_CLICKED(IDC_BUTTON_CLEAN, OnButtonClean)
     ON_WM_DROPFILES()
     ON_WM_GETMINMAXINFO()
+    ON_MESSAGE(WM_RUN_REPORTS, OnRunReports)
     ON_MESSAGE(WM_TIMER, OnRunTimer)
     ON_MESSAGE(WM_RUN_ENDED, OnRunEnded)
 END_MESSAGE_MAP()
