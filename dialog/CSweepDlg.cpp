@@ -90,9 +90,9 @@ BOOL CSweepDlg::OnInitDialog()
 
 void CSweepDlg::InitControlTexts()
 {
-    SetWindowText(g_strTitle);
-    SetDlgItemText(IDC_EDIT_PATH, g_strDragHint);
-    SetDlgItemText(IDC_STATIC_WARNING, g_strWarning);
+    SetWindowText(UiText(IDS_TITLE));
+    SetDlgItemText(IDC_EDIT_PATH, UiText(IDS_DRAG_HINT));
+    SetDlgItemText(IDC_STATIC_WARNING, UiText(IDS_WARNING));
     InitLogList();
 }
 
@@ -110,8 +110,8 @@ void CSweepDlg::InitLogList()
     // Measured while the list has no column, so the two columns fill it exactly.
     CRect client;
     m_listLog.GetClientRect(&client);
-    m_listLog.AddColumn(1, g_strColOperation, LVCFMT_LEFT, 100);
-    m_listLog.AddColumn(2, g_strColObject, LVCFMT_LEFT, client.Width() - 100);
+    m_listLog.AddColumn(1, UiText(IDS_COLUMN_OPERATION), LVCFMT_LEFT, 100);
+    m_listLog.AddColumn(2, UiText(IDS_COLUMN_OBJECT), LVCFMT_LEFT, client.Width() - 100);
 
     UpdateData(TRUE);
 }

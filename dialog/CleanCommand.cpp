@@ -39,11 +39,11 @@ void CSweepDlg::OnButtonClean()
     GetDlgItemText(IDC_EDIT_PATH, folderText);
 
     if (keywordText.IsEmpty()) {
-        MessageBox(g_strKeywordEmpty, g_strCaption, MB_OK | MB_ICONWARNING);
+        MessageBox(UiText(IDS_KEYWORD_EMPTY), UiText(IDS_CAPTION), MB_OK | MB_ICONWARNING);
         return;
     }
     if (HasIllegalChars(keywordText)) {
-        MessageBox(g_strKeywordIllegal, g_strCaption, MB_OK | MB_ICONWARNING);
+        MessageBox(UiText(IDS_KEYWORD_ILLEGAL), UiText(IDS_CAPTION), MB_OK | MB_ICONWARNING);
         SetDlgItemText(IDC_COMBO_KEYWORD, L"");
         return;
     }
@@ -60,7 +60,7 @@ void CSweepDlg::OnButtonClean()
     const WString shown = GetAbsolutePath(folderText.Text());
     const WString folder = ToLongPath(shown);
     if (shown.empty() || !IsFolderPath(folder.c_str())) {
-        MessageBox(L"清理路径无效，请确认!", L"提示", MB_OK | MB_ICONINFORMATION);
+        MessageBox(UiText(IDS_FOLDER_INVALID), UiText(IDS_CAPTION), MB_OK | MB_ICONINFORMATION);
         return;
     }
     UpdateData(TRUE);
@@ -135,20 +135,20 @@ LRESULT CSweepDlg::OnRunEnded(WPARAM wParam, LPARAM lParam)
 
 void CSweepDlg::ShowRunEnd(RunEnd end, bool faulted)
 {
+    const WString text = m_runTexts->EndText(end, faulted, m_runFolderText.Text());
+    // Nothing was done: the user is told at once, and the options stay as ticked.
     if (end == RunEnd::FolderUnavailable) {
-        MessageBox(L"无法打开清理路径或核实它的位置，未删除任何对象，请确认!", L"提示",
-                   MB_OK | MB_ICONWARNING);
+        MessageBox(text.c_str(), UiText(IDS_CAPTION), MB_OK | MB_ICONWARNING);
         return;
     }
-    SetDlgItemText(IDC_STATIC_STATUS,
-                   m_runTexts->EndStatus(end, faulted, m_runFolderText.Text()).c_str());
+    SetDlgItemText(IDC_STATIC_STATUS, text.c_str());
     UpdateData(FALSE);
 }
 
 void CSweepDlg::SetRunning(bool bRunning)
 {
     for (int id : kRunInputs) GetDlgItem(id)->EnableWindow(bRunning ? FALSE : TRUE);
-    SetDlgItemText(IDC_BUTTON_CLEAN, bRunning ? L"停止" : L"现在清理");
+    SetDlgItemText(IDC_BUTTON_CLEAN, UiText(bRunning ? IDS_BUTTON_STOP : IDS_BUTTON_CLEAN));
     // The disabled inputs may have held the focus; the keys must still reach the dialog.
     if (bRunning) ::SetFocus(GetDlgItem(IDC_BUTTON_CLEAN)->GetSafeHwnd());
 }

@@ -98,7 +98,7 @@ TEST(RunWithoutWindow, GivesTheDialogsRowsAtTheNormalPriority)
     EXPECT_EQ(rows[kFiles + 2], Row(L"<time>", FolderHeading(L"junk")));
     EXPECT_EQ(rows[kFiles + 3], Row(L"√", tree.Path(L"junk_dir")));
     EXPECT_EQ(rows[kFiles + 4], kBlank);
-    EXPECT_EQ(texts.EndStatus(owner.End(), false, L"D:\\x"), L"清除[D:\\x]完毕!");
+    EXPECT_EQ(texts.EndText(owner.End(), false, L"D:\\x"), L"清除[D:\\x]完毕!");
 }
 
 }  // namespace
