@@ -5,10 +5,10 @@
 
 namespace {
 
-WString Formatted(UINT formatId, const WString& text)
+WString Formatted(LPCWSTR format, const WString& text)
 {
     CString formatted;
-    formatted.Format(UiText(formatId), text.c_str());
+    formatted.Format(format, text.c_str());
     return formatted.Text();
 }
 
@@ -37,20 +37,17 @@ RunTexts::RunTexts(const WString& keyword, int matchCase, bool previewOnly)
 
 void RunTexts::Add(const RunReport& report, std::vector<Row>& rows, WString& status)
 {
-    CString text;
     switch (report.kind) {
     case RunReport::Searching:
-        status = Formatted(IDS_SEARCHING, report.text);
+        status = Formatted(UiText(IDS_SEARCHING), report.text);
         break;
     case RunReport::PassBegun:
         m_pass = report.pass;
-        rows.emplace_back(report.text,
-                          Formatted(Heading(m_pass, m_matchCase, m_previewOnly), m_keyword));
+        rows.emplace_back(
+            report.text, Formatted(UiText(Heading(m_pass, m_matchCase, m_previewOnly)), m_keyword));
         break;
     case RunReport::InHand:
-        text.Format(report.pass == Pass::Files ? m_fileInHand : m_folderInHand,
-                    report.text.c_str());
-        status = text.Text();
+        status = Formatted(report.pass == Pass::Files ? m_fileInHand : m_folderInHand, report.text);
         break;
     case RunReport::ObjectDone:
         ++m_counts[static_cast<int>(m_pass)];

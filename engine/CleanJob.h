@@ -40,7 +40,7 @@ public:
 
 class CleanJob : private ICleanReport {
 public:
-    // Starts the run at once, on a thread at normal priority: a run below it stands still
+    // Starts the run at once, on a thread at normal priority: a run below it can stand still
     // while other programs keep the processors busy.
     CleanJob(const CleanRequest& request, ICleanJobOwner& owner);
     // A run still going is stopped and waited for.
