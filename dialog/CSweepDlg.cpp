@@ -72,8 +72,7 @@ BOOL CSweepDlg::OnInitDialog()
 
     CMenu* pSysMenu = GetSystemMenu(FALSE);
     if (pSysMenu != NULL) {
-        CString aboutMenu;
-        aboutMenu.LoadString(IDS_ABOUTBOX);
+        const CString aboutMenu = UiText(IDS_ABOUTBOX);
         if (!aboutMenu.IsEmpty()) {
             pSysMenu->AppendMenu(MF_SEPARATOR);
             pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutMenu);
