@@ -14,10 +14,10 @@ END_MESSAGE_MAP()
 BOOL CAboutDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    GetDlgItem(IDC_ABOUT_LINE1)->SetWindowText(g_strTitle);
-    GetDlgItem(IDC_ABOUT_LINE2)->SetWindowText(g_strCopyrightCn);
-    GetDlgItem(IDC_ABOUT_LINE3)->SetWindowText(g_strCopyrightEn);
-    GetDlgItem(IDC_ABOUT_LINE4)->SetWindowText(g_strAuthor);
-    GetDlgItem(IDC_ABOUT_LINE5)->SetWindowText(g_strContact);
+    GetDlgItem(IDC_ABOUT_LINE1)->SetWindowText(UiText(IDS_TITLE));
+    GetDlgItem(IDC_ABOUT_LINE2)->SetWindowText(UiText(IDS_ABOUT_COPYRIGHT_CN));
+    GetDlgItem(IDC_ABOUT_LINE3)->SetWindowText(UiText(IDS_ABOUT_COPYRIGHT_EN));
+    GetDlgItem(IDC_ABOUT_LINE4)->SetWindowText(UiText(IDS_ABOUT_AUTHOR));
+    GetDlgItem(IDC_ABOUT_LINE5)->SetWindowText(UiText(IDS_ABOUT_CONTACT));
     return TRUE;
 }

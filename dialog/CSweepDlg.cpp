@@ -21,18 +21,15 @@ CSweepDlg::CSweepDlg(CWnd* pParent)
       m_bDeleteFiles(0),
       m_hIcon(::LoadIconW(::GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDR_MAINFRAME))),
       m_bPreviewOnly(0),
-      m_stopRequested(false),
-      m_bPreviewRun(false),
+      m_hRunWindow(NULL),
       m_bCloseAfterRun(false)
 {
 }
 
 CSweepDlg::~CSweepDlg()
 {
-    if (IsRunning()) {
-        m_stopRequested = true;
-        m_worker.join();
-    }
+    // Before the window's members go: the job's thread may still tell this object.
+    m_run.reset();
 }
 
 void CSweepDlg::DoDataExchange(CDataExchange* pDX)
@@ -64,6 +61,7 @@ BEGIN_MESSAGE_MAP(CSweepDlg, CDialog)
     ON_BN_CLICKED(IDC_BUTTON_CLEAN, OnButtonClean)
     ON_WM_DROPFILES()
     ON_WM_GETMINMAXINFO()
+    ON_MESSAGE(WM_RUN_REPORTS, OnRunReports)
     ON_MESSAGE(WM_TIMER, OnRunTimer)
     ON_MESSAGE(WM_RUN_ENDED, OnRunEnded)
 END_MESSAGE_MAP()
@@ -74,8 +72,7 @@ BOOL CSweepDlg::OnInitDialog()
 
     CMenu* pSysMenu = GetSystemMenu(FALSE);
     if (pSysMenu != NULL) {
-        CString aboutMenu;
-        aboutMenu.LoadString(IDS_ABOUTBOX);
+        const CString aboutMenu = UiText(IDS_ABOUTBOX);
         if (!aboutMenu.IsEmpty()) {
             pSysMenu->AppendMenu(MF_SEPARATOR);
             pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutMenu);
@@ -92,9 +89,9 @@ BOOL CSweepDlg::OnInitDialog()
 
 void CSweepDlg::InitControlTexts()
 {
-    SetWindowText(g_strTitle);
-    SetDlgItemText(IDC_EDIT_PATH, g_strDragHint);
-    SetDlgItemText(IDC_STATIC_WARNING, g_strWarning);
+    SetWindowText(UiText(IDS_TITLE));
+    SetDlgItemText(IDC_EDIT_PATH, UiText(IDS_DRAG_HINT));
+    SetDlgItemText(IDC_STATIC_WARNING, UiText(IDS_WARNING));
     InitLogList();
 }
 
@@ -112,8 +109,8 @@ void CSweepDlg::InitLogList()
     // Measured while the list has no column, so the two columns fill it exactly.
     CRect client;
     m_listLog.GetClientRect(&client);
-    m_listLog.AddColumn(1, g_strColOperation, LVCFMT_LEFT, 100);
-    m_listLog.AddColumn(2, g_strColObject, LVCFMT_LEFT, client.Width() - 100);
+    m_listLog.AddColumn(1, UiText(IDS_COLUMN_OPERATION), LVCFMT_LEFT, 100);
+    m_listLog.AddColumn(2, UiText(IDS_COLUMN_OBJECT), LVCFMT_LEFT, client.Width() - 100);
 
     UpdateData(TRUE);
 }

@@ -3,21 +3,21 @@
 
 #include "controls/CButtonCl.h"
 #include "controls/CListCtrlCl.h"
-#include "dialog/RunLog.h"
+#include "dialog/RunTexts.h"
 #include "framework/CComboBox.h"
 #include "framework/CDialog.h"
 #include "framework/CEdit.h"
 #include "framework/CStatic.h"
 #include "framework/MessageMap.h"
 
-#include <atomic>
 #include <memory>
-#include <thread>
 
 // Posted by the run's thread when the run is over: the RunEnd, and 1 when a fault ended it.
 const UINT WM_RUN_ENDED = WM_APP + 1;
+// Posted by the run's thread when reports wait to be shown.
+const UINT WM_RUN_REPORTS = WM_APP + 2;
 
-class CSweepDlg : public CDialog {
+class CSweepDlg : public CDialog, private ICleanJobOwner {
 public:
     explicit CSweepDlg(CWnd* pParent = NULL);
     // A run still going is stopped and waited for.
@@ -36,6 +36,7 @@ protected:
     void OnButtonClean();
     void OnDropFiles(HDROP hDropInfo);
     void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
+    LRESULT OnRunReports(WPARAM wParam, LPARAM lParam);
     LRESULT OnRunTimer(WPARAM wParam, LPARAM lParam);
     LRESULT OnRunEnded(WPARAM wParam, LPARAM lParam);
 
@@ -45,10 +46,13 @@ private:
     void InitControlTexts();
     void InitLogList();
 
-    // The clean run (CleanCommand.cpp): started on a worker thread, shown as it goes.
+    // The clean run (CleanCommand.cpp): started as a job on its own thread, shown as it goes.
     void StartRun(const CleanRequest& request);
-    bool IsRunning() const { return m_worker.joinable(); }
-    void ShowRunProgress(size_t mostRows);
+    bool IsRunning() const { return m_run != nullptr; }
+    void ReportsWaiting() override;
+    void RunEnded(RunEnd end, bool faulted) override;
+    // Shows at most `most` of the reports that wait; returns how many it showed.
+    size_t ShowRunProgress(size_t most);
     void ShowRunEnd(RunEnd end, bool faulted);
     // During a run the inputs are disabled and "现在清理" is "停止".
     void SetRunning(bool bRunning);
@@ -72,10 +76,9 @@ private:
     int m_bPreviewOnly;
 
     // The run in hand.
-    std::unique_ptr<RunLog> m_runLog;
-    std::thread m_worker;
-    std::atomic<bool> m_stopRequested;
+    std::unique_ptr<CleanJob> m_run;
+    std::unique_ptr<RunTexts> m_runTexts;
+    HWND m_hRunWindow;  // what the job's thread posts to: set before it starts, never while it goes
     CString m_runFolderText;  // the folder text as read when the run began
-    bool m_bPreviewRun;
     bool m_bCloseAfterRun;
 };

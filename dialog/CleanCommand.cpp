@@ -1,5 +1,5 @@
 // The clean command: checks the keyword and the folder, then runs the file pass and the folder
-// pass as ticked on a worker thread, and shows the log and the status line as the run goes.
+// pass as ticked as a job on its own thread, and shows the log and the status line as the run goes.
 #include "dialog/CSweepDlg.h"
 
 #include "dialog/UiTexts.h"
@@ -14,9 +14,9 @@ const UINT_PTR kRunTimer = 1;
 // The status line and the log follow the run at most this often: a pace a person can follow,
 // and a repaint per batch of rows, not per row.
 const UINT kRunTimerMilliseconds = 33;
-// Rows a tick takes at most, so a burst never holds the window long; far more than a run
-// reports in the time.
-const size_t kRowsPerTick = 250;
+// Reports a tick takes at most, so a burst never holds the window long: an object is reported
+// in hand and done, so about 250 rows, far more than a run reports in the time.
+const size_t kReportsPerTick = 500;
 
 // The inputs that a run in hand keeps as they were when it began.
 const int kRunInputs[] = {IDC_EDIT_PATH,          IDC_BUTTON_BROWSE,    IDC_COMBO_KEYWORD,
@@ -29,7 +29,7 @@ void CSweepDlg::OnButtonClean()
 {
     // During a run the button is "停止": the run ends after the object in hand.
     if (IsRunning()) {
-        m_stopRequested = true;
+        m_run->Stop();
         return;
     }
 
@@ -39,18 +39,18 @@ void CSweepDlg::OnButtonClean()
     GetDlgItemText(IDC_EDIT_PATH, folderText);
 
     if (keywordText.IsEmpty()) {
-        MessageBox(g_strKeywordEmpty, g_strCaption, MB_OK | MB_ICONWARNING);
+        MessageBox(UiText(IDS_KEYWORD_EMPTY), UiText(IDS_CAPTION), MB_OK | MB_ICONWARNING);
         return;
     }
     if (HasIllegalChars(keywordText)) {
-        MessageBox(g_strKeywordIllegal, g_strCaption, MB_OK | MB_ICONWARNING);
+        MessageBox(UiText(IDS_KEYWORD_ILLEGAL), UiText(IDS_CAPTION), MB_OK | MB_ICONWARNING);
         SetDlgItemText(IDC_COMBO_KEYWORD, L"");
         return;
     }
     m_runFolderText = folderText;
     // An empty folder text skips both passes and goes straight to the completion text.
     if (folderText.IsEmpty()) {
-        m_bPreviewRun = false;
+        m_runTexts.reset(new RunTexts(keywordText.Text(), 0, false));
         ShowRunEnd(RunEnd::Completed, false);
         return;
     }
@@ -60,7 +60,7 @@ void CSweepDlg::OnButtonClean()
     const WString shown = GetAbsolutePath(folderText.Text());
     const WString folder = ToLongPath(shown);
     if (shown.empty() || !IsFolderPath(folder.c_str())) {
-        MessageBox(L"清理路径无效，请确认!", L"提示", MB_OK | MB_ICONINFORMATION);
+        MessageBox(UiText(IDS_FOLDER_INVALID), UiText(IDS_CAPTION), MB_OK | MB_ICONINFORMATION);
         return;
     }
     UpdateData(TRUE);
@@ -70,91 +70,85 @@ void CSweepDlg::OnButtonClean()
 
 void CSweepDlg::StartRun(const CleanRequest& request)
 {
-    m_runLog.reset(new RunLog(request.keyword, request.matchCase, request.previewOnly));
-    m_bPreviewRun = request.previewOnly;
-    m_stopRequested = false;
+    m_runTexts.reset(new RunTexts(request.keyword, request.matchCase, request.previewOnly));
     SetRunning(true);
-    SetTimer(kRunTimer, kRunTimerMilliseconds);
+    m_hRunWindow = m_hWnd;
+    m_run.reset(new CleanJob(request, *this));
+}
 
-    const HWND hDlg = m_hWnd;
-    RunLog* log = m_runLog.get();
-    const std::atomic<bool>* stop = &m_stopRequested;
-    m_worker = std::thread([hDlg, request, log, stop] {
-        // The window's thread comes first: it must answer while the run takes what is left.
-        ::SetThreadPriority(::GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
-        RunEnd end = RunEnd::Stopped;
-        bool faulted = false;
-        // A fault ends the run with a row that says so, never the program.
-        try {
-            end = RunClean(request, *log, *stop);
-        } catch (...) {
-            faulted = true;
-            log->Failed();
-        }
-        ::PostMessageW(hDlg, WM_RUN_ENDED, static_cast<WPARAM>(end), faulted ? 1 : 0);
-    });
+void CSweepDlg::ReportsWaiting()
+{
+    ::PostMessageW(m_hRunWindow, WM_RUN_REPORTS, 0, 0);
+}
+
+void CSweepDlg::RunEnded(RunEnd end, bool faulted)
+{
+    ::PostMessageW(m_hRunWindow, WM_RUN_ENDED, static_cast<WPARAM>(end), faulted ? 1 : 0);
+}
+
+// Reports are shown on the timer, not as they come: a timer message waits behind painting and
+// input, so the window goes on answering however fast the run reports.
+LRESULT CSweepDlg::OnRunReports(WPARAM, LPARAM)
+{
+    if (IsRunning()) SetTimer(kRunTimer, kRunTimerMilliseconds);
+    return 0;
 }
 
 LRESULT CSweepDlg::OnRunTimer(WPARAM wParam, LPARAM)
 {
-    if (wParam == kRunTimer && m_runLog) ShowRunProgress(kRowsPerTick);
+    if (wParam != kRunTimer || !IsRunning()) return 0;
+    // Nothing left: the job tells again when more comes.
+    if (ShowRunProgress(kReportsPerTick) < kReportsPerTick) KillTimer(kRunTimer);
     return 0;
 }
 
 // Takes in what the run reported since the last time: the rows in one batch, the newest in
-// view, and the object in hand.
-void CSweepDlg::ShowRunProgress(size_t mostRows)
+// view, and the latest status.
+size_t CSweepDlg::ShowRunProgress(size_t most)
 {
-    const std::vector<RunLog::Row> rows = m_runLog->TakeRows(mostRows);
+    const std::vector<RunReport> reports = m_run->TakeReports(most);
+    std::vector<RunTexts::Row> rows;
+    WString status;
+    for (const RunReport& report : reports) m_runTexts->Add(report, rows, status);
     if (!rows.empty()) {
         m_listLog.SetRedraw(FALSE);
-        for (const RunLog::Row& row : rows) m_listLog.AddRow(row.first.c_str(), row.second.c_str());
+        for (const RunTexts::Row& row : rows)
+            m_listLog.AddRow(row.first.c_str(), row.second.c_str());
         m_listLog.SetRedraw(TRUE);
         m_listLog.EnsureVisible(m_listLog.GetItemCount() - 1, FALSE);
         m_listLog.InvalidateRect(NULL);
     }
-    WString status;
-    if (m_runLog->TakeStatus(status)) SetDlgItemText(IDC_STATIC_STATUS, status.c_str());
+    if (!status.empty()) SetDlgItemText(IDC_STATIC_STATUS, status.c_str());
+    return reports.size();
 }
 
 LRESULT CSweepDlg::OnRunEnded(WPARAM wParam, LPARAM lParam)
 {
-    m_worker.join();
     KillTimer(kRunTimer);
     ShowRunProgress(SIZE_MAX);
+    m_run.reset();
     SetRunning(false);
     ShowRunEnd(static_cast<RunEnd>(wParam), lParam != 0);
-    m_runLog.reset();
     if (m_bCloseAfterRun) EndDialog(IDCANCEL);
     return 0;
 }
 
 void CSweepDlg::ShowRunEnd(RunEnd end, bool faulted)
 {
+    const WString text = m_runTexts->EndText(end, faulted, m_runFolderText.Text());
+    // Nothing was done: the user is told at once, and the options stay as ticked.
     if (end == RunEnd::FolderUnavailable) {
-        MessageBox(L"无法打开清理路径或核实它的位置，未删除任何对象，请确认!", L"提示",
-                   MB_OK | MB_ICONWARNING);
+        MessageBox(text.c_str(), UiText(IDS_CAPTION), MB_OK | MB_ICONWARNING);
         return;
     }
-    const LPCWSTR folder = m_runFolderText;
-    CString status;
-    if (faulted)
-        status.Format(L"清除[%s]出错中止!", folder);
-    else if (end == RunEnd::Stopped)
-        status.Format(m_bPreviewRun ? L"预览[%s]已停止!" : L"清除[%s]已停止!", folder);
-    else if (m_bPreviewRun)
-        status.Format(L"预览[%s]完毕：将删除 %d 个文件、%d 个目录。", folder,
-                      m_runLog->Count(Pass::Files), m_runLog->Count(Pass::Folders));
-    else
-        status.Format(L"清除[%s]完毕!", folder);
-    SetDlgItemText(IDC_STATIC_STATUS, status);
+    SetDlgItemText(IDC_STATIC_STATUS, text.c_str());
     UpdateData(FALSE);
 }
 
 void CSweepDlg::SetRunning(bool bRunning)
 {
     for (int id : kRunInputs) GetDlgItem(id)->EnableWindow(bRunning ? FALSE : TRUE);
-    SetDlgItemText(IDC_BUTTON_CLEAN, bRunning ? L"停止" : L"现在清理");
+    SetDlgItemText(IDC_BUTTON_CLEAN, UiText(bRunning ? IDS_BUTTON_STOP : IDS_BUTTON_CLEAN));
     // The disabled inputs may have held the focus; the keys must still reach the dialog.
     if (bRunning) ::SetFocus(GetDlgItem(IDC_BUTTON_CLEAN)->GetSafeHwnd());
 }
@@ -162,7 +156,7 @@ void CSweepDlg::SetRunning(bool bRunning)
 void CSweepDlg::OnCancel()
 {
     if (IsRunning()) {
-        m_stopRequested = true;
+        m_run->Stop();
         m_bCloseAfterRun = true;
         return;
     }

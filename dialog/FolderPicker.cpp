@@ -3,6 +3,9 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
+#include "dialog/UiTexts.h"
+#include "res/resource.h"
+
 WString BrowseForFolder()
 {
     WString result;
@@ -10,7 +13,8 @@ WString BrowseForFolder()
     settings.hwndOwner = nullptr;
     settings.pidlRoot = nullptr;
     settings.pszDisplayName = nullptr;
-    settings.lpszTitle = L"请选择需要进行清理的目录";
+    const CString title = UiText(IDS_PICKER_TITLE);
+    settings.lpszTitle = title;
     settings.ulFlags = BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT | BIF_BROWSEFORCOMPUTER;
     const LPITEMIDLIST chosen = SHBrowseForFolderW(&settings);
     if (chosen) {

@@ -136,6 +136,10 @@ TEST(SweepDlgWindow, SystemMenuOpensTheAboutBoxEachTime)
         EXPECT_EQ(shown[0][1], L"Varnel V1.0");
         for (size_t line = 2; line < shown[0].size(); ++line)
             EXPECT_FALSE(shown[0][line].empty()) << "about line " << line;
+        EXPECT_EQ(shown[0][2], L"版权所有 (C) Varnel 开发者，保留所有权利。");
+        EXPECT_EQ(shown[0][3], L"Copyright (C) Varnel developers. All rights reserved.");
+        EXPECT_EQ(shown[0][4], L"开发：Varnel 项目开发者");
+        EXPECT_EQ(shown[0][5], L"联系：请访问 Varnel 项目主页");
         // Opening the box adds nothing to the menu.
         EXPECT_EQ(::GetMenuItemCount(hMenu), count);
         EXPECT_EQ(SeparatorCount(hMenu), separators);

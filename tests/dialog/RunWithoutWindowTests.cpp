@@ -1,0 +1,104 @@
+// A clean run as a front end without a window follows it: the job on its own thread, told
+// of waiting reports by an event, its reports turned into the log's rows by RunTexts.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <atomic>
+#include <functional>
+
+#include "dialog/RunTexts.h"
+#include "engine/Deletion.h"
+#include "engine/LongPath.h"
+#include "tests/dialog/LogRows.h"
+#include "tests/support/TempTree.h"
+
+namespace {
+
+class EventOwner : public ICleanJobOwner {
+public:
+    ~EventOwner() override { ::CloseHandle(m_told); }
+    void ReportsWaiting() override { ::SetEvent(m_told); }
+    void RunEnded(RunEnd end, bool) override
+    {
+        m_end = end;
+        m_ended = true;
+        ::SetEvent(m_told);
+    }
+
+    // The rows of the whole run, taken a few reports at a time as they come; seen is told
+    // how many there are after each take.
+    std::vector<Row> Follow(CleanJob& job, RunTexts& texts, const std::function<void(size_t)>& seen)
+    {
+        std::vector<Row> rows;
+        WString status;
+        for (;;) {
+            // Read before taking: all a run reports is queued before it tells its end.
+            const bool ended = m_ended;
+            for (std::vector<RunReport> reports; !(reports = job.TakeReports(3)).empty();)
+                for (const RunReport& report : reports) texts.Add(report, rows, status);
+            seen(rows.size());
+            if (ended) return rows;
+            if (::WaitForSingleObject(m_told, 10000) != WAIT_OBJECT_0) {
+                ADD_FAILURE() << "the job stopped telling its owner";
+                return rows;
+            }
+        }
+    }
+
+    RunEnd End() const { return m_end; }
+
+private:
+    HANDLE m_told = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    std::atomic<bool> m_ended{false};
+    RunEnd m_end = RunEnd::FolderUnavailable;
+};
+
+TEST(RunWithoutWindow, GivesTheDialogsRowsAtTheNormalPriority)
+{
+    TempTree tree;
+    const int kFiles = 40;
+    for (int i = 0; i < kFiles; ++i) tree.AddFile(L"f" + std::to_wstring(i) + L"_junk.txt");
+    tree.AddFolder(L"junk_dir");
+    tree.AddFile(L"junk_dir\\keep.txt");
+    tree.AddFile(L"keep.txt");
+
+    // The run holds before its 20th deletion until the owner has the rows before it: the
+    // owner is told of reports while the run goes, not only at its end.
+    const HANDLE caughtUp = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::atomic<bool> heldInVain{false};
+    // Other programs keeping the processors busy must not hold the run back.
+    std::atomic<int> priority{THREAD_PRIORITY_ERROR_RETURN};
+    int deletions = 0;
+    SetBeforeDeletionHook([&](const std::wstring&) {
+        priority = ::GetThreadPriority(::GetCurrentThread());
+        if (++deletions == 20) heldInVain = ::WaitForSingleObject(caughtUp, 10000) != WAIT_OBJECT_0;
+    });
+    EventOwner owner;
+    RunTexts texts(L"junk", 0, false);
+    std::vector<Row> rows;
+    {
+        CleanJob job({ToLongPath(tree.Root()), tree.Root(), L"junk", 0, 0, true, true, false},
+                     owner);
+        rows = Normalised(owner.Follow(job, texts, [&](size_t count) {
+            if (count >= 20) ::SetEvent(caughtUp);  // the heading and 19 objects
+        }));
+    }
+    SetBeforeDeletionHook(nullptr);
+    ::CloseHandle(caughtUp);
+
+    EXPECT_FALSE(heldInVain);
+    EXPECT_EQ(priority, THREAD_PRIORITY_NORMAL);
+    EXPECT_EQ(owner.End(), RunEnd::Completed);
+    EXPECT_EQ(tree.Entries(), std::set<std::wstring>{L"keep.txt"});
+    ASSERT_EQ(rows.size(), kFiles + 5u);
+    EXPECT_EQ(rows[0], Row(L"<time>", FileHeading(L"junk")));
+    for (int i = 1; i <= kFiles; ++i) EXPECT_EQ(rows[i].first, L"√");
+    EXPECT_EQ(rows[kFiles + 1], kBlank);
+    EXPECT_EQ(rows[kFiles + 2], Row(L"<time>", FolderHeading(L"junk")));
+    EXPECT_EQ(rows[kFiles + 3], Row(L"√", tree.Path(L"junk_dir")));
+    EXPECT_EQ(rows[kFiles + 4], kBlank);
+    EXPECT_EQ(texts.EndText(owner.End(), false, L"D:\\x"), L"清除[D:\\x]完毕!");
+}
+
+}  // namespace
