@@ -10,6 +10,21 @@
 #include "tests/support/WindowText.h"
 #include "tests/support/TempTree.h"
 
+namespace {
+
+int IconWidth(HICON hIcon)
+{
+    ICONINFO info = {};
+    if (hIcon == NULL || !::GetIconInfo(hIcon, &info)) return 0;
+    BITMAP bitmap = {};
+    ::GetObjectW(info.hbmColor != NULL ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
+    if (info.hbmColor != NULL) ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+}
+
+}  // namespace
+
 TEST(SweepDlgStartUp, EveryControlShowsItsDefault)
 {
     SweepDlgDriver::Run([](SweepDlgDriver& d) {
@@ -27,9 +42,12 @@ TEST(SweepDlgStartUp, EveryControlShowsItsDefault)
         EXPECT_FALSE(d.IsChecked(IDC_CHECK_PREVIEW));
         EXPECT_EQ(d.Text(IDC_CHECK_PREVIEW), L"仅预览");
         EXPECT_TRUE(d.Rows().empty());
+        // Each icon is drawn from the image made for its size (32 and 16 pixels at 96 DPI).
         const LRESULT icon = ::SendMessageW(d.Window(), WM_GETICON, ICON_BIG, 0);
-        EXPECT_NE(icon, 0);
-        EXPECT_EQ(::SendMessageW(d.Window(), WM_GETICON, ICON_SMALL, 0), icon);
+        EXPECT_EQ(IconWidth(reinterpret_cast<HICON>(icon)), 32);
+        EXPECT_EQ(IconWidth(reinterpret_cast<HICON>(
+                      ::SendMessageW(d.Window(), WM_GETICON, ICON_SMALL, 0))),
+                  16);
         // Dragging the minimised window shows the same icon.
         EXPECT_EQ(::SendMessageW(d.Window(), WM_QUERYDRAGICON, 0, 0), icon);
     });
