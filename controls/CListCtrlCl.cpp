@@ -119,15 +119,16 @@ void CListCtrlCl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     CDC* pDC = CDC::FromHandle(lpDrawItemStruct->hDC);
     const int nRow = static_cast<int>(lpDrawItemStruct->itemID);
     const BOOL bSelected = (lpDrawItemStruct->itemState & ODS_SELECTED) != 0;
+    const UINT dpi = GetWindowDpi(m_hWnd);
     LVCOLUMNW column = {};
     column.mask = LVCF_FMT | LVCF_WIDTH;
     for (int nColumn = 0;
          SendMessage(LVM_GETCOLUMNW, nColumn, reinterpret_cast<LPARAM>(&column)) != 0; ++nColumn)
-        DrawCell(pDC, nRow, nColumn, bSelected);
+        DrawCell(pDC, nRow, nColumn, bSelected, dpi);
 }
 
 // Fills one cell and draws its text in the list's font, colour and the column's alignment.
-void CListCtrlCl::DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected)
+void CListCtrlCl::DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected, UINT dpi)
 {
     CRect rcLabel;
     if (!GetSubItemRect(nRow, nColumn, LVIR_LABEL, rcLabel)) return;
@@ -141,7 +142,6 @@ void CListCtrlCl::DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected)
     item.cchTextMax = kCellTextSize;
     SendMessage(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
 
-    const UINT dpi = GetWindowDpi(m_hWnd);
     CRect rcFill = rcLabel;
     if (nColumn == 0) rcFill.left -= ScaleToDpi(kFirstColumnFillOverhang, dpi);
     // FillSolidRect also leaves the fill as the DC's background colour for opaque text.

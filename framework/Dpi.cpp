@@ -15,10 +15,14 @@ Function User32Function(const char* name)
 
 UINT GetSystemDpi()
 {
-    HDC hScreen = ::GetDC(NULL);
-    const int dpi = hScreen != NULL ? ::GetDeviceCaps(hScreen, LOGPIXELSY) : 0;
-    if (hScreen != NULL) ::ReleaseDC(NULL, hScreen);
-    return dpi > 0 ? static_cast<UINT>(dpi) : kDefaultDpi;
+    // A process keeps the scale the session had when it started: asked once.
+    static const UINT systemDpi = [] {
+        HDC hScreen = ::GetDC(NULL);
+        const int dpi = hScreen != NULL ? ::GetDeviceCaps(hScreen, LOGPIXELSY) : 0;
+        if (hScreen != NULL) ::ReleaseDC(NULL, hScreen);
+        return dpi > 0 ? static_cast<UINT>(dpi) : kDefaultDpi;
+    }();
+    return systemDpi;
 }
 
 UINT GetWindowDpi(HWND hWnd)
