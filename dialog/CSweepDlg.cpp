@@ -149,15 +149,12 @@ void CSweepDlg::SetIcons(UINT dpi)
     if (hOldSmallIcon != NULL) ::DestroyIcon(hOldSmallIcon);
 }
 
-// The window moved to a monitor of another scale (or the scale changed): the system has
-// rescaled the dialog's controls and fonts; what the program sized itself follows.
-LRESULT CSweepDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam)
+// The window moved to a monitor of another scale (or the scale changed). The dialog manager
+// resizes the dialog and lays out and refonts its controls; what the program sized itself follows.
+LRESULT CSweepDlg::OnDpiChanged(WPARAM wParam, LPARAM /*lParam*/)
 {
     const UINT dpi = HIWORD(wParam);
-    const RECT* pSuggested = reinterpret_cast<const RECT*>(lParam);
-    ::SetWindowPos(m_hWnd, NULL, pSuggested->left, pSuggested->top,
-                   pSuggested->right - pSuggested->left, pSuggested->bottom - pSuggested->top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+    Default();
     SetIcons(dpi);
     SizeLogColumns(dpi);
     return 0;

@@ -11,6 +11,7 @@
 
 #include "res/resource.h"
 #include "tests/dialog/SweepDlgDriver.h"
+#include "tests/support/IconWidth.h"
 #include "tests/support/WindowText.h"
 
 namespace {
@@ -182,5 +183,29 @@ TEST_F(DialogScale, LogColumnsFillTheListAndRowsHoldTheirText)
         RECT header;
         ::GetClientRect(hHeader, &header);
         EXPECT_GE(Height(header), m_scale->headingFont);
+    });
+}
+
+// Windows sends WM_DPICHANGED when the window moves to a monitor of another scale.
+TEST(DialogScaleChange, MovingToA200PercentMonitorRescalesColumnsAndIcons)
+{
+    SweepDlgDriver::Run([](SweepDlgDriver& d) {
+        RECT window;
+        ::GetWindowRect(d.Window(), &window);
+        ::SendMessageW(d.Window(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(192, 192),
+                       reinterpret_cast<LPARAM>(&window));
+
+        const HWND hList = d.Item(IDC_LIST_LOG);
+        RECT client;
+        ::GetClientRect(hList, &client);
+        const int first = static_cast<int>(::SendMessageW(hList, LVM_GETCOLUMNWIDTH, 0, 0));
+        EXPECT_EQ(first, 200);
+        EXPECT_EQ(first + ::SendMessageW(hList, LVM_GETCOLUMNWIDTH, 1, 0), Width(client));
+        EXPECT_EQ(
+            IconWidth(reinterpret_cast<HICON>(::SendMessageW(d.Window(), WM_GETICON, ICON_BIG, 0))),
+            64);
+        EXPECT_EQ(IconWidth(reinterpret_cast<HICON>(
+                      ::SendMessageW(d.Window(), WM_GETICON, ICON_SMALL, 0))),
+                  32);
     });
 }

@@ -7,23 +7,9 @@
 
 #include "res/resource.h"
 #include "tests/dialog/SweepDlgDriver.h"
+#include "tests/support/IconWidth.h"
 #include "tests/support/WindowText.h"
 #include "tests/support/TempTree.h"
-
-namespace {
-
-int IconWidth(HICON hIcon)
-{
-    ICONINFO info = {};
-    if (hIcon == NULL || !::GetIconInfo(hIcon, &info)) return 0;
-    BITMAP bitmap = {};
-    ::GetObjectW(info.hbmColor != NULL ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
-    if (info.hbmColor != NULL) ::DeleteObject(info.hbmColor);
-    ::DeleteObject(info.hbmMask);
-    return bitmap.bmWidth;
-}
-
-}  // namespace
 
 TEST(SweepDlgStartUp, EveryControlShowsItsDefault)
 {
