@@ -8,7 +8,10 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
+#include "framework/CRect.h"
+#include "framework/Dpi.h"
 #include "res/resource.h"
 #include "tests/dialog/SweepDlgDriver.h"
 #include "tests/support/IconWidth.h"
@@ -19,7 +22,7 @@ namespace {
 struct Scale {
     UINT dpi;
     int operationColumn;  // the log's first column
-    int cellFont;         // the log's and the header's text heights
+    int cellFont;         // text heights of the log's rows and of its headings
     int headingFont;
     int checkBox;  // room a check box takes before its text, at most
 };
@@ -30,182 +33,123 @@ const Scale kScales[] = {
     {192, 200, 24, 26, 36},
 };
 
-const Scale* ScaleOfThisRun()
+CRect RectInDialog(HWND hDlg, HWND hWnd)
 {
-    const char* asked = std::getenv("VARNEL_DPI");
-    const UINT dpi = asked != nullptr && *asked != '\0' ? static_cast<UINT>(std::atoi(asked)) : 96;
-    for (const Scale& scale : kScales)
-        if (scale.dpi == dpi) return &scale;
-    return nullptr;
-}
-
-UINT DpiOfWindow(HWND hWnd)
-{
-    // Wine has it; so does every Windows this check would run on.
-    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    const auto pfn = reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void*>(
-        ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    return pfn != nullptr ? pfn(hWnd) : 0;
-}
-
-RECT RectInDialog(HWND hDlg, HWND hWnd)
-{
-    RECT rc;
+    CRect rc;
     ::GetWindowRect(hWnd, &rc);
     ::MapWindowPoints(NULL, hDlg, reinterpret_cast<POINT*>(&rc), 2);
     return rc;
 }
 
-SIZE TextExtent(HWND hWnd, const std::wstring& text)
+// The extent of `text` in the given font, or in the window's own when hFont is NULL.
+SIZE TextExtent(HWND hWnd, const std::wstring& text, HFONT hFont = NULL)
 {
     HDC hDC = ::GetDC(hWnd);
-    const HGDIOBJ hOld =
-        ::SelectObject(hDC, reinterpret_cast<HFONT>(::SendMessageW(hWnd, WM_GETFONT, 0, 0)));
-    RECT rc = {0, 0, 0, 0};
-    ::DrawTextW(hDC, text.c_str(), static_cast<int>(text.size()), &rc, DT_CALCRECT | DT_SINGLELINE);
+    if (hFont == NULL) hFont = reinterpret_cast<HFONT>(::SendMessageW(hWnd, WM_GETFONT, 0, 0));
+    const HGDIOBJ hOld = ::SelectObject(hDC, hFont);
+    SIZE extent = {};
+    ::GetTextExtentPoint32W(hDC, text.c_str(), static_cast<int>(text.size()), &extent);
     ::SelectObject(hDC, hOld);
     ::ReleaseDC(hWnd, hDC);
-    return {rc.right, rc.bottom};
+    return extent;
 }
 
-int Width(const RECT& rc)
+// The first column is `first` wide and the second fills the rest of the list.
+void ExpectColumnsFill(HWND hList, int first)
 {
-    return rc.right - rc.left;
-}
-int Height(const RECT& rc)
-{
-    return rc.bottom - rc.top;
+    CRect client;
+    ::GetClientRect(hList, &client);
+    EXPECT_EQ(::SendMessageW(hList, LVM_GETCOLUMNWIDTH, 0, 0), first);
+    EXPECT_EQ(::SendMessageW(hList, LVM_GETCOLUMNWIDTH, 1, 0), client.Width() - first);
 }
 
 }  // namespace
 
-class DialogScale : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_scale = ScaleOfThisRun();
-        if (m_scale == nullptr) GTEST_SKIP() << "no expectations for VARNEL_DPI";
-    }
-
-    const Scale* m_scale = nullptr;
-};
-
-TEST_F(DialogScale, TextsFitAndNothingOverlaps)
+TEST(DialogScale, TextsFitNothingOverlapsColumnsFill)
 {
-    SweepDlgDriver::Run([this](SweepDlgDriver& d) {
-        ASSERT_EQ(DpiOfWindow(d.Window()), m_scale->dpi);
-        RECT client;
+    const char* asked = std::getenv("VARNEL_DPI");
+    const UINT dpi = asked != nullptr && *asked != '\0' ? std::atoi(asked) : 96;
+    const Scale* scale = nullptr;
+    for (const Scale& s : kScales)
+        if (s.dpi == dpi) scale = &s;
+    if (scale == nullptr) GTEST_SKIP() << "no expectations at " << dpi << " DPI";
+
+    SweepDlgDriver::Run([scale](SweepDlgDriver& d) {
+        ASSERT_EQ(GetWindowDpi(d.Window()), scale->dpi);
+        CRect client;
         ::GetClientRect(d.Window(), &client);
+        const int checkBoxes[] = {IDC_CHECK_EXACT_MATCH, IDC_CHECK_MATCH_CASE,
+                                  IDC_CHECK_DELETE_FOLDERS, IDC_CHECK_DELETE_FILES,
+                                  IDC_CHECK_PREVIEW};
+        const int others[] = {IDC_STATIC_PATH_LABEL, IDC_EDIT_PATH,
+                              IDC_BUTTON_BROWSE,     IDC_STATIC_KEYWORD_LABEL,
+                              IDC_COMBO_KEYWORD,     IDC_STATIC_WARNING,
+                              IDC_LIST_LOG,          IDC_STATIC_STATUS,
+                              IDC_BUTTON_CLEAN,      IDCANCEL};
+        std::vector<int> controls(std::begin(checkBoxes), std::end(checkBoxes));
+        controls.insert(controls.end(), std::begin(others), std::end(others));
 
-        const struct {
-            int id;
-            bool checkBox;
-        } controls[] = {
-            {IDC_STATIC_PATH_LABEL, false},
-            {IDC_EDIT_PATH, false},
-            {IDC_BUTTON_BROWSE, false},
-            {IDC_STATIC_KEYWORD_LABEL, false},
-            {IDC_COMBO_KEYWORD, false},
-            {IDC_CHECK_EXACT_MATCH, true},
-            {IDC_CHECK_MATCH_CASE, true},
-            {IDC_CHECK_DELETE_FOLDERS, true},
-            {IDC_CHECK_DELETE_FILES, true},
-            {IDC_CHECK_PREVIEW, true},
-            {IDC_STATIC_WARNING, false},
-            {IDC_LIST_LOG, false},
-            {IDC_STATIC_STATUS, false},
-            {IDC_BUTTON_CLEAN, false},
-            {IDCANCEL, false},
-        };
-        const RECT group = RectInDialog(d.Window(), d.Item(IDC_STATIC_GROUP));
-        for (size_t i = 0; i < std::size(controls); ++i) {
-            const HWND hItem = d.Item(controls[i].id);
-            const RECT rc = RectInDialog(d.Window(), hItem);
-            SCOPED_TRACE(testing::Message() << "control " << controls[i].id);
-            EXPECT_TRUE(rc.left >= 0 && rc.top >= 0 && rc.right <= client.right &&
-                        rc.bottom <= client.bottom);
-            // The group box frames the options; everything else stays out of its frame.
-            RECT inGroup;
-            if (::IntersectRect(&inGroup, &rc, &group)) {
-                EXPECT_TRUE(::EqualRect(&inGroup, &rc));
+        const CRect group = RectInDialog(d.Window(), d.Item(IDC_STATIC_GROUP));
+        for (size_t i = 0; i < controls.size(); ++i) {
+            SCOPED_TRACE(testing::Message() << "control " << controls[i]);
+            const HWND hItem = d.Item(controls[i]);
+            const CRect rc = RectInDialog(d.Window(), hItem);
+            CRect within;
+            EXPECT_TRUE(::IntersectRect(&within, &rc, &client) && ::EqualRect(&within, &rc));
+            // The group box frames the options; the rest stay out of it.
+            if (::IntersectRect(&within, &rc, &group)) {
+                EXPECT_TRUE(::EqualRect(&within, &rc));
             }
-            for (size_t j = i + 1; j < std::size(controls); ++j) {
-                const RECT other = RectInDialog(d.Window(), d.Item(controls[j].id));
-                RECT overlap;
-                EXPECT_FALSE(::IntersectRect(&overlap, &rc, &other)) << "and " << controls[j].id;
+            for (size_t j = i + 1; j < controls.size(); ++j) {
+                const CRect other = RectInDialog(d.Window(), d.Item(controls[j]));
+                EXPECT_FALSE(::IntersectRect(&within, &rc, &other)) << "and " << controls[j];
             }
-            if (controls[i].id == IDC_EDIT_PATH || controls[i].id == IDC_COMBO_KEYWORD ||
-                controls[i].id == IDC_LIST_LOG)
-                continue;
-            RECT inside;
+            const std::wstring text = WindowText(hItem);
+            if (text.empty()) continue;
+            CRect inside;
             ::GetClientRect(hItem, &inside);
-            const SIZE text = TextExtent(hItem, WindowText(hItem));
-            EXPECT_LE(text.cx + (controls[i].checkBox ? m_scale->checkBox : 0), Width(inside));
-            EXPECT_LE(text.cy, Height(inside));
+            const SIZE extent = TextExtent(hItem, text);
+            const bool checkBox = i < std::size(checkBoxes);
+            EXPECT_LE(extent.cx + (checkBox ? scale->checkBox : 0), inside.Width());
+            EXPECT_LE(extent.cy, inside.Height());
         }
-    });
-}
 
-TEST_F(DialogScale, LogColumnsFillTheListAndRowsHoldTheirText)
-{
-    SweepDlgDriver::Run([this](SweepDlgDriver& d) {
-        ASSERT_EQ(DpiOfWindow(d.Window()), m_scale->dpi);
         const HWND hList = d.Item(IDC_LIST_LOG);
-        RECT client;
-        ::GetClientRect(hList, &client);
-        const int first = static_cast<int>(::SendMessageW(hList, LVM_GETCOLUMNWIDTH, 0, 0));
-        EXPECT_EQ(first, m_scale->operationColumn);
-        EXPECT_EQ(first + ::SendMessageW(hList, LVM_GETCOLUMNWIDTH, 1, 0), Width(client));
-
-        // A finished run's row: the time stamp fits the first column at the cell font's size.
+        ExpectColumnsFill(hList, scale->operationColumn);
+        // A run's heading row: its time stamp fits the first column, its text the row.
         LVITEMW item = {};
         item.mask = LVIF_TEXT;
         item.pszText = const_cast<wchar_t*>(L"2026-12-07 19:25:17");
         ASSERT_EQ(::SendMessageW(hList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)), 0);
-        RECT row = {LVIR_BOUNDS, 0, 0, 0};
+        CRect row(LVIR_BOUNDS, 0, 0, 0);
         ASSERT_TRUE(::SendMessageW(hList, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row)));
-        EXPECT_GE(Height(row), m_scale->cellFont);
-
-        HDC hDC = ::GetDC(hList);
-        const HFONT hCellFont =
-            ::CreateFontW(m_scale->cellFont, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE,
-                          ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                          DEFAULT_PITCH | FF_DONTCARE, L"宋体");
-        const HGDIOBJ hOld = ::SelectObject(hDC, hCellFont);
-        SIZE stamp = {};
-        ::GetTextExtentPoint32W(hDC, item.pszText, lstrlenW(item.pszText), &stamp);
-        ::SelectObject(hDC, hOld);
+        EXPECT_GE(row.Height(), scale->cellFont);
+        const HFONT hCellFont = ::CreateFontW(scale->cellFont, 0, 0, 0, FW_DONTCARE, 0, 0, 0,
+                                              ANSI_CHARSET, 0, 0, 0, 0, L"宋体");
+        EXPECT_LE(TextExtent(hList, item.pszText, hCellFont).cx, scale->operationColumn);
         ::DeleteObject(hCellFont);
-        ::ReleaseDC(hList, hDC);
-        EXPECT_LE(stamp.cx, first);
 
-        const HWND hHeader = reinterpret_cast<HWND>(::SendMessageW(hList, LVM_GETHEADER, 0, 0));
-        RECT header;
-        ::GetClientRect(hHeader, &header);
-        EXPECT_GE(Height(header), m_scale->headingFont);
+        CRect header;
+        ::GetClientRect(reinterpret_cast<HWND>(::SendMessageW(hList, LVM_GETHEADER, 0, 0)),
+                        &header);
+        EXPECT_GE(header.Height(), scale->headingFont);
     });
 }
 
 // Windows sends WM_DPICHANGED when the window moves to a monitor of another scale.
-TEST(DialogScaleChange, MovingToA200PercentMonitorRescalesColumnsAndIcons)
+TEST(DialogScale, MovingToA200PercentMonitorRescalesColumnsAndIcons)
 {
     SweepDlgDriver::Run([](SweepDlgDriver& d) {
-        RECT window;
+        CRect window;
         ::GetWindowRect(d.Window(), &window);
-        ::SendMessageW(d.Window(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(192, 192),
+        ::SendMessageW(d.Window(), WM_DPICHANGED, MAKEWPARAM(192, 192),
                        reinterpret_cast<LPARAM>(&window));
-
-        const HWND hList = d.Item(IDC_LIST_LOG);
-        RECT client;
-        ::GetClientRect(hList, &client);
-        const int first = static_cast<int>(::SendMessageW(hList, LVM_GETCOLUMNWIDTH, 0, 0));
-        EXPECT_EQ(first, 200);
-        EXPECT_EQ(first + ::SendMessageW(hList, LVM_GETCOLUMNWIDTH, 1, 0), Width(client));
-        EXPECT_EQ(
-            IconWidth(reinterpret_cast<HICON>(::SendMessageW(d.Window(), WM_GETICON, ICON_BIG, 0))),
-            64);
-        EXPECT_EQ(IconWidth(reinterpret_cast<HICON>(
-                      ::SendMessageW(d.Window(), WM_GETICON, ICON_SMALL, 0))),
-                  32);
+        ExpectColumnsFill(d.Item(IDC_LIST_LOG), 200);
+        const auto icon = [&d](WPARAM which) {
+            return IconWidth(
+                reinterpret_cast<HICON>(::SendMessageW(d.Window(), WM_GETICON, which, 0)));
+        };
+        EXPECT_EQ(icon(ICON_BIG), 64);
+        EXPECT_EQ(icon(ICON_SMALL), 32);
     });
 }
