@@ -15,6 +15,7 @@
 #include "res/resource.h"
 #include "tests/dialog/SweepDlgDriver.h"
 #include "tests/support/IconWidth.h"
+#include "tests/support/Pixels.h"
 #include "tests/support/WindowText.h"
 
 namespace {
@@ -24,13 +25,14 @@ struct Scale {
     int operationColumn;  // the log's first column
     int cellFont;         // text heights of the log's rows and of its headings
     int headingFont;
-    int checkBox;  // room a check box takes before its text, at most
+    int checkBox;     // room a check box takes before its text, at most
+    int gradientRow;  // the header's first pixel row in the colour of its third at 96 DPI
 };
 
 const Scale kScales[] = {
-    {96, 100, 12, 13, 18},
-    {144, 150, 18, 20, 27},
-    {192, 200, 24, 26, 36},
+    {96, 100, 12, 13, 18, 2},
+    {144, 150, 18, 20, 27, 3},
+    {192, 200, 24, 26, 36, 4},
 };
 
 CRect RectInDialog(HWND hDlg, HWND hWnd)
@@ -129,10 +131,16 @@ TEST(DialogScale, TextsFitNothingOverlapsColumnsFill)
         EXPECT_LE(TextExtent(hList, item.pszText, hCellFont).cx, scale->operationColumn);
         ::DeleteObject(hCellFont);
 
+        const HWND hHeader = reinterpret_cast<HWND>(::SendMessageW(hList, LVM_GETHEADER, 0, 0));
         CRect header;
-        ::GetClientRect(reinterpret_cast<HWND>(::SendMessageW(hList, LVM_GETHEADER, 0, 0)),
-                        &header);
+        ::GetClientRect(hHeader, &header);
         EXPECT_GE(header.Height(), scale->headingFont);
+        // The gradient is stretched: each 96 DPI row's colour covers as many rows as the scale.
+        const PixelCanvas pixels(header.Width(), header.Height());
+        ::SendMessageW(hHeader, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(pixels.dc()), PRF_CLIENT);
+        const int x = header.Width() - 5;
+        EXPECT_EQ(pixels.At(x, scale->gradientRow - 1), RGB(168, 196, 232));
+        EXPECT_EQ(pixels.At(x, scale->gradientRow), RGB(165, 193, 229));
     });
 }
 
