@@ -1,6 +1,7 @@
 #include "controls/CButtonCl.h"
 
 #include "controls/ButtonLook.h"
+#include "framework/Dpi.h"
 
 #include <commctrl.h>
 
@@ -15,16 +16,32 @@ CButtonCl::CButtonCl()
     : m_bHover(0),
       m_bFocused(0),
       m_bActive(0),
-      m_bTracking(0)
+      m_bTracking(0),
+      m_nPenDpi(0)
 {
-    m_penHoverTop.CreatePen(PS_INSIDEFRAME, 2, RGB(252, 210, 121));
-    m_penHoverBottom.CreatePen(PS_INSIDEFRAME, 1, RGB(229, 151, 0));
-    m_penHoverLeft.CreatePen(PS_INSIDEFRAME, 2, RGB(250, 196, 88));
-    m_penHoverRight.CreatePen(PS_INSIDEFRAME, 2, RGB(251, 202, 106));
-    m_penFocusTop.CreatePen(PS_INSIDEFRAME, 2, RGB(162, 201, 255));
-    m_penFocusBottom.CreatePen(PS_INSIDEFRAME, 1, RGB(162, 201, 255));
-    m_penFocusLeft.CreatePen(PS_INSIDEFRAME, 2, RGB(153, 198, 252));
-    m_penFocusRight.CreatePen(PS_INSIDEFRAME, 2, RGB(162, 189, 252));
+    CreateFramePens(kDefaultDpi);
+}
+
+// The frame's pens, as thick as the scale asks.
+void CButtonCl::CreateFramePens(UINT dpi)
+{
+    if (dpi == m_nPenDpi) return;
+    struct PenSpec {
+        CPen* pen;
+        int width;
+        COLORREF colour;
+    };
+    const PenSpec specs[] = {
+        {&m_penHoverTop, 2, RGB(252, 210, 121)},  {&m_penHoverBottom, 1, RGB(229, 151, 0)},
+        {&m_penHoverLeft, 2, RGB(250, 196, 88)},  {&m_penHoverRight, 2, RGB(251, 202, 106)},
+        {&m_penFocusTop, 2, RGB(162, 201, 255)},  {&m_penFocusBottom, 1, RGB(162, 201, 255)},
+        {&m_penFocusLeft, 2, RGB(153, 198, 252)}, {&m_penFocusRight, 2, RGB(162, 189, 252)},
+    };
+    for (const PenSpec& spec : specs) {
+        spec.pen->DeleteObject();
+        spec.pen->CreatePen(PS_INSIDEFRAME, ScaleToDpi(spec.width, dpi), spec.colour);
+    }
+    m_nPenDpi = dpi;
 }
 
 CButtonCl::~CButtonCl()
@@ -56,18 +73,22 @@ void CButtonCl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 
     WCHAR caption[260] = {0};
     GetWindowText(caption, 260);
+    const UINT dpi = GetWindowDpi(m_hWnd);
+    CreateFramePens(dpi);
 
     // The outline's inside keeps whatever brush the DC holds; the gradient covers it.
     CPen penOutline;
     penOutline.CreatePen(PS_SOLID, 0, RGB(0, 50, 100));
     CPen* pOldPen = pDC->SelectObject(&penOutline);
-    pDC->RoundRect(rect.left, rect.top, rect.right, rect.bottom, 5, 5);
+    const int corner = ScaleToDpi(5, dpi);
+    pDC->RoundRect(rect.left, rect.top, rect.right, rect.bottom, corner, corner);
     pDC->SelectObject(pOldPen);
 
     m_bFocused = (itemState & ODS_FOCUS) != 0;
     m_bActive = IsActiveItemState(itemState);
 
-    InflateRect(&rect, -GetSystemMetrics(SM_CXEDGE), -GetSystemMetrics(SM_CYEDGE));
+    InflateRect(&rect, -GetSystemMetricForDpi(SM_CXEDGE, dpi),
+                -GetSystemMetricForDpi(SM_CYEDGE, dpi));
     FillGradient(pDC, &rect);
     if (ChooseFramePens(m_bHover, m_bFocused) != FramePens::None) DrawHighlightFrame(pDC, &rect);
 

@@ -25,6 +25,8 @@ protected:
     afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
+    void CreateFramePens(UINT dpi);
+
     BOOL m_bHover;
     BOOL m_bFocused;
     BOOL m_bActive;
@@ -38,4 +40,5 @@ protected:
     CPen m_penFocusBottom;
     CPen m_penFocusLeft;
     CPen m_penFocusRight;
+    UINT m_nPenDpi;  // the scale the frame's pens were made for
 };

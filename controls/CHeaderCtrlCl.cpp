@@ -4,6 +4,7 @@
 #include "framework/CDC.h"
 #include "framework/CGdiObject.h"
 #include "framework/CRect.h"
+#include "framework/Dpi.h"
 
 IMPLEMENT_DYNAMIC(CHeaderCtrlCl, CHeaderCtrl)
 
@@ -42,40 +43,41 @@ LRESULT CHeaderCtrlCl::OnPrintClient(WPARAM wParam, LPARAM /*lParam*/)
 
 void CHeaderCtrlCl::Paint(CDC* pDC)
 {
+    const UINT dpi = GetWindowDpi(m_hWnd);
     CRect rcClient;
     const int nItems = GetItemCount();
     if (nItems <= 0) {
         // Without items there is no heading row to continue: the whole header is gradient.
         GetClientRect(&rcClient);
-        FillGradient(pDC, rcClient.left, rcClient.right, rcClient.top, rcClient.bottom);
+        FillGradient(pDC, rcClient.left, rcClient.right, rcClient.top, rcClient.bottom, dpi);
         return;
     }
     CRect rcItem;
     for (int nItem = 0; nItem < nItems; ++nItem) {
         GetItemRect(nItem, &rcItem);
         // The item's left pixel column keeps the erased background: a separator.
-        FillGradient(pDC, rcItem.left + 1, rcItem.right, rcItem.top, rcItem.bottom);
-        PaintHeading(pDC, nItem, rcItem);
+        FillGradient(pDC, rcItem.left + 1, rcItem.right, rcItem.top, rcItem.bottom, dpi);
+        PaintHeading(pDC, nItem, rcItem, dpi);
     }
     CRect rcLast;
     GetItemRect(nItems - 1, &rcLast);
     GetClientRect(&rcClient);
-    FillGradient(pDC, rcLast.right + 1, rcClient.right, rcLast.top, rcLast.bottom);
+    FillGradient(pDC, rcLast.right + 1, rcClient.right, rcLast.top, rcLast.bottom, dpi);
 }
 
-void CHeaderCtrlCl::PaintHeading(CDC* pDC, int nItem, CRect rcItem)
+void CHeaderCtrlCl::PaintHeading(CDC* pDC, int nItem, CRect rcItem, UINT dpi)
 {
     pDC->SetBkMode(TRANSPARENT);
     pDC->SetTextColor(m_crText);
 
     CFont font;
-    font.CreateFont(m_nFontHeight, m_nFontWidth, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE,
-                    ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                    DEFAULT_PITCH | FF_DONTCARE, L"宋体");
+    font.CreateFont(ScaleToDpi(m_nFontHeight, dpi), ScaleToDpi(m_nFontWidth, dpi), 0, 0,
+                    FW_DONTCARE, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"宋体");
     CFont* pOldFont = pDC->SelectObject(&font);
 
     const UINT nAlign = ColumnAlignment(m_strAlignCodes, nItem);
-    ApplyHeadingMargin(nAlign, rcItem);
+    ApplyHeadingMargin(nAlign, dpi, rcItem);
 
     TEXTMETRIC tm;
     pDC->GetTextMetrics(&tm);
@@ -87,13 +89,14 @@ void CHeaderCtrlCl::PaintHeading(CDC* pDC, int nItem, CRect rcItem)
     pDC->SelectObject(pOldFont);
 }
 
-// Fills left..right, top..bottom one pixel row at a time, darkening from the top colour.
-void CHeaderCtrlCl::FillGradient(CDC* pDC, int left, int right, int top, int bottom)
+// Fills left..right, top..bottom one pixel row at a time, darkening from the top colour; at a
+// larger scale the same strip is stretched over more rows.
+void CHeaderCtrlCl::FillGradient(CDC* pDC, int left, int right, int top, int bottom, UINT dpi)
 {
     if (left >= right) return;
     for (int y = top; y < bottom; ++y) {
         CBrush brush(GradientRowColour(m_nGradientRed, m_nGradientGreen, m_nGradientBlue,
-                                       m_nGradientStep, y - top));
+                                       m_nGradientStep, UnscaleFromDpi(y - top, dpi)));
         const CRect rcRow(left, y, right, y + 1);
         pDC->FillRect(&rcRow, &brush);
     }

@@ -27,8 +27,8 @@ protected:
 
 private:
     void Paint(CDC* pDC);
-    void PaintHeading(CDC* pDC, int nItem, CRect rcItem);
-    void FillGradient(CDC* pDC, int left, int right, int top, int bottom);
+    void PaintHeading(CDC* pDC, int nItem, CRect rcItem, UINT dpi);
+    void FillGradient(CDC* pDC, int left, int right, int top, int bottom, UINT dpi);
 
     int m_nGradientRed;
     int m_nGradientGreen;

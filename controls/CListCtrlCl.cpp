@@ -5,6 +5,7 @@
 #include "framework/CDC.h"
 #include "framework/CGdiObject.h"
 #include "framework/CRect.h"
+#include "framework/Dpi.h"
 
 #include <cstdarg>
 
@@ -118,15 +119,16 @@ void CListCtrlCl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     CDC* pDC = CDC::FromHandle(lpDrawItemStruct->hDC);
     const int nRow = static_cast<int>(lpDrawItemStruct->itemID);
     const BOOL bSelected = (lpDrawItemStruct->itemState & ODS_SELECTED) != 0;
+    const UINT dpi = GetWindowDpi(m_hWnd);
     LVCOLUMNW column = {};
     column.mask = LVCF_FMT | LVCF_WIDTH;
     for (int nColumn = 0;
          SendMessage(LVM_GETCOLUMNW, nColumn, reinterpret_cast<LPARAM>(&column)) != 0; ++nColumn)
-        DrawCell(pDC, nRow, nColumn, bSelected);
+        DrawCell(pDC, nRow, nColumn, bSelected, dpi);
 }
 
 // Fills one cell and draws its text in the list's font, colour and the column's alignment.
-void CListCtrlCl::DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected)
+void CListCtrlCl::DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected, UINT dpi)
 {
     CRect rcLabel;
     if (!GetSubItemRect(nRow, nColumn, LVIR_LABEL, rcLabel)) return;
@@ -141,23 +143,25 @@ void CListCtrlCl::DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected)
     SendMessage(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
 
     CRect rcFill = rcLabel;
-    if (nColumn == 0) rcFill.left -= kFirstColumnFillOverhang;
+    if (nColumn == 0) rcFill.left -= ScaleToDpi(kFirstColumnFillOverhang, dpi);
     // FillSolidRect also leaves the fill as the DC's background colour for opaque text.
     pDC->FillSolidRect(&rcFill, bSelected ? ::GetSysColor(COLOR_HIGHLIGHT) : GetBkColor());
 
-    // The placement is measured with the GUI font, whatever font then draws the text.
+    // The placement is measured with the GUI font, whatever font then draws the text. That
+    // font is made for the system's scale; the window's monitor may have another.
     HGDIOBJ hGuiFont = ::GetStockObject(DEFAULT_GUI_FONT);
     if (hGuiFont != nullptr) ::SelectObject(pDC->GetSafeHdc(), hGuiFont);
     const UINT nAlign = ColumnAlignment(m_header.m_strAlignCodes, nColumn);
     TEXTMETRIC tm;
     pDC->GetTextMetrics(&tm);
-    rcLabel.OffsetRect(0, CentringOffset(rcLabel.top, rcLabel.bottom, tm.tmHeight));
+    const int nGuiHeight = ::MulDiv(tm.tmHeight, static_cast<int>(dpi), GetSystemDpi());
+    rcLabel.OffsetRect(0, CentringOffset(rcLabel.top, rcLabel.bottom, nGuiHeight));
 
     pDC->SetTextColor(m_crText);
     CFont font;
-    font.CreateFont(m_nFontHeight, m_nFontWidth, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE,
-                    ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                    DEFAULT_PITCH | FF_DONTCARE, L"宋体");
+    font.CreateFont(ScaleToDpi(m_nFontHeight, dpi), ScaleToDpi(m_nFontWidth, dpi), 0, 0,
+                    FW_DONTCARE, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"宋体");
     pDC->SelectObject(&font);
     ::DrawTextW(pDC->GetSafeHdc(), szText, lstrlenW(szText), &rcLabel, nAlign);
     // The cell font is deleted with `font`; it must not stay selected.

@@ -36,7 +36,7 @@ protected:
 
 private:
     static int CALLBACK CompareRows(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
-    void DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected);
+    void DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected, UINT dpi);
 
     BOOL m_bAscending;
     int m_nSortColumn;

@@ -1,5 +1,7 @@
 #include "controls/ReportLook.h"
 
+#include "framework/DpiScale.h"
+
 #include <algorithm>
 
 namespace {
@@ -38,12 +40,13 @@ UINT ColumnAlignment(const CString& codes, int column)
     }
 }
 
-void ApplyHeadingMargin(UINT alignment, RECT& rc)
+void ApplyHeadingMargin(UINT alignment, unsigned dpi, RECT& rc)
 {
+    const int margin = ScaleToDpi(kHeadingMargin, dpi);
     if (alignment == DT_LEFT)
-        rc.left += kHeadingMargin;
+        rc.left += margin;
     else if (alignment == DT_RIGHT)
-        rc.right -= kHeadingMargin;
+        rc.right -= margin;
 }
 
 int CentringOffset(int top, int bottom, int textHeight)

@@ -13,8 +13,8 @@ TCHAR AlignmentCodeForFormat(int format);
 // The DrawText alignment flag of column `column`; centred for an unknown or missing code.
 UINT ColumnAlignment(const CString& codes, int column);
 
-// A heading keeps a margin of 3 pixels on the side it is aligned to.
-void ApplyHeadingMargin(UINT alignment, RECT& rc);
+// A heading keeps a margin of 3 pixels (at 96 DPI) on the side it is aligned to.
+void ApplyHeadingMargin(UINT alignment, unsigned dpi, RECT& rc);
 
 // How far text of height textHeight moves down to sit in the middle of top..bottom.
 int CentringOffset(int top, int bottom, int textHeight);

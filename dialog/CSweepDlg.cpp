@@ -10,7 +10,13 @@
 #include "framework/CDC.h"
 #include "framework/CHeaderCtrl.h"
 #include "framework/CMenu.h"
+#include "framework/Dpi.h"
 #include "res/resource.h"
+
+namespace {
+// The log's first column at 96 DPI; the second takes the rest of the list.
+const int kOperationColumnWidth = 100;
+}  // namespace
 
 CSweepDlg::CSweepDlg(CWnd* pParent)
     : CDialog(IDD_VARNEL_DIALOG, pParent),
@@ -19,7 +25,8 @@ CSweepDlg::CSweepDlg(CWnd* pParent)
       // Ticked from construction on, so the first data exchange already shows the default.
       m_bDeleteFolders(1),
       m_bDeleteFiles(0),
-      m_hIcon(::LoadIconW(::GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDR_MAINFRAME))),
+      m_hIcon(NULL),
+      m_hSmallIcon(NULL),
       m_bPreviewOnly(0),
       m_hRunWindow(NULL),
       m_bCloseAfterRun(false)
@@ -30,6 +37,8 @@ CSweepDlg::~CSweepDlg()
 {
     // Before the window's members go: the job's thread may still tell this object.
     m_run.reset();
+    if (m_hIcon != NULL) ::DestroyIcon(m_hIcon);
+    if (m_hSmallIcon != NULL) ::DestroyIcon(m_hSmallIcon);
 }
 
 void CSweepDlg::DoDataExchange(CDataExchange* pDX)
@@ -64,6 +73,7 @@ BEGIN_MESSAGE_MAP(CSweepDlg, CDialog)
     ON_MESSAGE(WM_RUN_REPORTS, OnRunReports)
     ON_MESSAGE(WM_TIMER, OnRunTimer)
     ON_MESSAGE(WM_RUN_ENDED, OnRunEnded)
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
 BOOL CSweepDlg::OnInitDialog()
@@ -79,8 +89,7 @@ BOOL CSweepDlg::OnInitDialog()
         }
     }
 
-    SetIcon(m_hIcon, TRUE);
-    SetIcon(m_hIcon, FALSE);
+    SetIcons(GetWindowDpi(m_hWnd));
 
     InitControlTexts();
     UpdateData(FALSE);
@@ -106,13 +115,46 @@ void CSweepDlg::InitLogList()
     m_listLog.SetRowTextColor(RGB(0, 0, 0));
     m_listLog.SendMessage(LVM_SETTEXTBKCOLOR, 0, RGB(255, 255, 255));
 
-    // Measured while the list has no column, so the two columns fill it exactly.
-    CRect client;
-    m_listLog.GetClientRect(&client);
-    m_listLog.AddColumn(1, UiText(IDS_COLUMN_OPERATION), LVCFMT_LEFT, 100);
-    m_listLog.AddColumn(2, UiText(IDS_COLUMN_OBJECT), LVCFMT_LEFT, client.Width() - 100);
+    m_listLog.AddColumn(1, UiText(IDS_COLUMN_OPERATION), LVCFMT_LEFT, 0);
+    m_listLog.AddColumn(2, UiText(IDS_COLUMN_OBJECT), LVCFMT_LEFT, 0);
+    SizeLogColumns(GetWindowDpi(m_hWnd));
 
     UpdateData(TRUE);
+}
+
+// The operation column keeps its width at the scale, and the object column fills the rest.
+void CSweepDlg::SizeLogColumns(UINT dpi)
+{
+    CRect client;
+    m_listLog.GetClientRect(&client);
+    const int operationWidth = ScaleToDpi(kOperationColumnWidth, dpi);
+    m_listLog.SetColumnWidth(0, operationWidth);
+    m_listLog.SetColumnWidth(1, client.Width() - operationWidth);
+}
+
+// The big icon (title bar, Alt+Tab, the minimised window) and the small one, each drawn from
+// the image made for its size at this scale.
+void CSweepDlg::SetIcons(UINT dpi)
+{
+    const HICON hOldIcon = m_hIcon;
+    const HICON hOldSmallIcon = m_hSmallIcon;
+    m_hIcon = LoadIconForDpi(MAKEINTRESOURCEW(IDR_MAINFRAME), SM_CXICON, dpi);
+    m_hSmallIcon = LoadIconForDpi(MAKEINTRESOURCEW(IDR_MAINFRAME), SM_CXSMICON, dpi);
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hSmallIcon, FALSE);
+    if (hOldIcon != NULL) ::DestroyIcon(hOldIcon);
+    if (hOldSmallIcon != NULL) ::DestroyIcon(hOldSmallIcon);
+}
+
+// The window moved to a monitor of another scale (or the scale changed). The dialog manager
+// resizes the dialog and lays out and refonts its controls; what the program sized itself follows.
+LRESULT CSweepDlg::OnDpiChanged(WPARAM wParam, LPARAM /*lParam*/)
+{
+    const UINT dpi = HIWORD(wParam);
+    Default();
+    SetIcons(dpi);
+    SizeLogColumns(dpi);
+    return 0;
 }
 
 void CSweepDlg::OnSysCommand(UINT nID, LPARAM lParam)
@@ -174,9 +216,10 @@ void CSweepDlg::OnDropFiles(HDROP hDropInfo)
 
 void CSweepDlg::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
 {
-    lpMMI->ptMaxSize.x = 1024;
-    lpMMI->ptMaxSize.y = 768;
-    lpMMI->ptMinTrackSize.x = 605;
-    lpMMI->ptMinTrackSize.y = 435;
+    const UINT dpi = GetWindowDpi(m_hWnd);
+    lpMMI->ptMaxSize.x = ScaleToDpi(1024, dpi);
+    lpMMI->ptMaxSize.y = ScaleToDpi(768, dpi);
+    lpMMI->ptMinTrackSize.x = ScaleToDpi(605, dpi);
+    lpMMI->ptMinTrackSize.y = ScaleToDpi(435, dpi);
     CDialog::OnGetMinMaxInfo(lpMMI);
 }

@@ -39,12 +39,15 @@ protected:
     LRESULT OnRunReports(WPARAM wParam, LPARAM lParam);
     LRESULT OnRunTimer(WPARAM wParam, LPARAM lParam);
     LRESULT OnRunEnded(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
 private:
     void InitControlTexts();
     void InitLogList();
+    void SizeLogColumns(UINT dpi);
+    void SetIcons(UINT dpi);
 
     // The clean run (CleanCommand.cpp): started as a job on its own thread, shown as it goes.
     void StartRun(const CleanRequest& request);
@@ -72,7 +75,8 @@ private:
     CStatic m_staticStatus;
     CStatic m_staticWarning;
     CComboBox m_comboKeyword;
-    HICON m_hIcon;
+    HICON m_hIcon;  // both made for the window's scale, and owned
+    HICON m_hSmallIcon;
     int m_bPreviewOnly;
 
     // The run in hand.

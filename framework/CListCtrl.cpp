@@ -41,6 +41,11 @@ BOOL CListCtrl::DeleteColumn(int nCol)
     return static_cast<BOOL>(::SendMessage(m_hWnd, LVM_DELETECOLUMN, static_cast<WPARAM>(nCol), 0));
 }
 
+BOOL CListCtrl::SetColumnWidth(int nCol, int cx)
+{
+    return static_cast<BOOL>(SendMessage(LVM_SETCOLUMNWIDTH, nCol, MAKELPARAM(cx, 0)));
+}
+
 int CListCtrl::InsertItem(const LVITEM* pItem)
 {
     return static_cast<int>(

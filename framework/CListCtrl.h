@@ -14,6 +14,7 @@ public:
                      int nWidth = -1, int nSubItem = -1);
     int InsertColumn(int nCol, const LVCOLUMN* pColumn);
     BOOL DeleteColumn(int nCol);
+    BOOL SetColumnWidth(int nCol, int cx);
 
     int InsertItem(const LVITEM* pItem);
     int InsertItem(int nItem, LPCTSTR lpszItem);

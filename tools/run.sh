@@ -11,7 +11,8 @@ bash tools/setup.sh
 
 build=${VARNEL_BUILD:-build}
 out="$build/win32"
-export WINEPREFIX=${WINEPREFIX:-$root/$build/wineprefix}
+# VARNEL_DPI=144 (or 192...) shows it on a display of that scale, in a prefix of its own.
+export WINEPREFIX=${WINEPREFIX:-$root/$build/wineprefix}${VARNEL_DPI:+-dpi$VARNEL_DPI}
 cmake -S . -B "$out" -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE="$root/tools/mingw-i686.cmake" >/dev/null
 

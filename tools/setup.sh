@@ -8,6 +8,11 @@ packages=(
   wine wine32:i386 xvfb fonts-wqy-zenhei fonts-wqy-microhei locales imagemagick xdotool x11-utils
 )
 
+# Wine draws the caption buttons with Marlett, from Wine's own font package. Only that font is
+# taken (tools/wine-run copies it into each prefix): the package's others would replace the
+# fonts the pixel tests were written against.
+marlett=/usr/local/share/varnel/marlett.ttf
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -19,7 +24,7 @@ for l in "${locales[@]}"; do
   locale -a 2>/dev/null | grep -qi "^$l\.utf8$" || missing_locales+=("$l")
 done
 
-if [ ${#missing[@]} -eq 0 ] && [ ${#missing_locales[@]} -eq 0 ]; then
+if [ ${#missing[@]} -eq 0 ] && [ ${#missing_locales[@]} -eq 0 ] && [ -f "$marlett" ]; then
   exit 0
 fi
 
@@ -37,4 +42,12 @@ if [ ${#missing_locales[@]} -gt 0 ]; then
     grep -q "^$l.UTF-8 UTF-8" /etc/locale.gen 2>/dev/null || echo "$l.UTF-8 UTF-8" | run tee -a /etc/locale.gen >/dev/null
   done
   run locale-gen >/dev/null
+fi
+
+if [ ! -f "$marlett" ]; then
+  deb=$(mktemp -d)
+  (cd "$deb" && { apt-get download -qq fonts-wine 2>/dev/null || { run apt-get update -qq && apt-get download -qq fonts-wine; }; })
+  run mkdir -p "$(dirname "$marlett")"
+  dpkg-deb --fsys-tarfile "$deb"/fonts-wine_*.deb | tar -xO ./usr/share/wine/fonts/marlett.ttf | run tee "$marlett" >/dev/null
+  rm -rf "$deb"
 fi

@@ -4,7 +4,9 @@ start_xvfb() {
   if [ -n "${DISPLAY:-}" ]; then return; fi
   local n=90
   while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  # A display of a larger scale (VARNEL_DPI) has as many more pixels.
+  local dpi=${VARNEL_DPI:-96}
+  Xvfb ":$n" -screen 0 "$((1280 * dpi / 96))x$((1024 * dpi / 96))x24" -nolisten tcp >/dev/null 2>&1 &
   XVFB_PID=$!
   local i
   for i in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done

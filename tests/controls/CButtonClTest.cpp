@@ -29,6 +29,7 @@ const UINT kButtonId = 1016;
 // Opens the button's state and pens to the tests.
 class ProbeButton : public CButtonCl {
 public:
+    using CButtonCl::CreateFramePens;
     using CButtonCl::m_bActive;
     using CButtonCl::m_bFocused;
     using CButtonCl::m_bHover;
@@ -456,6 +457,31 @@ TEST_F(HoverButtonTest, FramePensAreMadeOnceWithTheirWidthsAndColours)
     m_button.m_bHover = 0;
     Draw(pixels, ODS_FOCUS);
     for (size_t i = 0; i < handles.size(); ++i) EXPECT_EQ(handles[i], pens[i].pen->m_hObject);
+}
+
+TEST_F(HoverButtonTest, FramePensThickenWithTheScale)
+{
+    const struct {
+        UINT dpi;
+        LONG wide;    // the top, left and right pens
+        LONG narrow;  // the bottom one
+    } scales[] = {{120, 3, 1}, {144, 3, 2}, {192, 4, 2}, {96, 2, 1}};
+    for (const auto& scale : scales) {
+        SCOPED_TRACE(scale.dpi);
+        m_button.CreateFramePens(scale.dpi);
+        const struct {
+            CPen* pen;
+            LONG width;
+        } pens[] = {{&m_button.m_penHoverTop, scale.wide},
+                    {&m_button.m_penFocusLeft, scale.wide},
+                    {&m_button.m_penHoverBottom, scale.narrow},
+                    {&m_button.m_penFocusBottom, scale.narrow}};
+        for (const auto& p : pens) {
+            LOGPEN logPen = {};
+            ASSERT_EQ(int(sizeof(logPen)), GetObjectW(p.pen->m_hObject, sizeof(logPen), &logPen));
+            EXPECT_EQ(p.width, logPen.lopnWidth.x);
+        }
+    }
 }
 
 TEST(HoverButton, DestructionDeletesTheFramePens)

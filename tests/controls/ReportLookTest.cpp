@@ -35,17 +35,18 @@ TEST(ReportLook, KeepsAHeadingMarginOnTheAlignedSide)
 {
     const struct {
         UINT alignment;
+        unsigned dpi;
         int left;
         int right;
     } cases[] = {
-        {DT_LEFT, 13, 50},
-        {DT_RIGHT, 10, 47},
-        {DT_CENTER, 10, 50},
+        {DT_LEFT, 96, 13, 50},  {DT_RIGHT, 96, 10, 47},  {DT_CENTER, 96, 10, 50},
+        {DT_LEFT, 144, 15, 50}, {DT_RIGHT, 144, 10, 45}, {DT_CENTER, 144, 10, 50},
+        {DT_LEFT, 192, 16, 50}, {DT_RIGHT, 120, 10, 46},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.alignment);
+        SCOPED_TRACE(testing::Message() << c.alignment << " at " << c.dpi);
         RECT rc = {10, 2, 50, 20};
-        ApplyHeadingMargin(c.alignment, rc);
+        ApplyHeadingMargin(c.alignment, c.dpi, rc);
         EXPECT_EQ(c.left, rc.left);
         EXPECT_EQ(c.right, rc.right);
         EXPECT_EQ(2, rc.top);

@@ -7,6 +7,7 @@
 
 #include "res/resource.h"
 #include "tests/dialog/SweepDlgDriver.h"
+#include "tests/support/IconWidth.h"
 #include "tests/support/WindowText.h"
 #include "tests/support/TempTree.h"
 
@@ -27,9 +28,12 @@ TEST(SweepDlgStartUp, EveryControlShowsItsDefault)
         EXPECT_FALSE(d.IsChecked(IDC_CHECK_PREVIEW));
         EXPECT_EQ(d.Text(IDC_CHECK_PREVIEW), L"仅预览");
         EXPECT_TRUE(d.Rows().empty());
+        // Each icon is drawn from the image made for its size (32 and 16 pixels at 96 DPI).
         const LRESULT icon = ::SendMessageW(d.Window(), WM_GETICON, ICON_BIG, 0);
-        EXPECT_NE(icon, 0);
-        EXPECT_EQ(::SendMessageW(d.Window(), WM_GETICON, ICON_SMALL, 0), icon);
+        EXPECT_EQ(IconWidth(reinterpret_cast<HICON>(icon)), 32);
+        EXPECT_EQ(IconWidth(reinterpret_cast<HICON>(
+                      ::SendMessageW(d.Window(), WM_GETICON, ICON_SMALL, 0))),
+                  16);
         // Dragging the minimised window shows the same icon.
         EXPECT_EQ(::SendMessageW(d.Window(), WM_QUERYDRAGICON, 0, 0), icon);
     });
