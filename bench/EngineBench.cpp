@@ -75,12 +75,12 @@ public:
         if (pass == Pass::Folders) fileEnd = m_clock.Seconds();
     }
     void Working(Pass, const WString&) override {}
-    void ObjectDone(Outcome outcome, const WString&) override
+    void ObjectDone(Outcome outcome, const PathEntry&) override
     {
         ++objects;
         failures += outcome != Outcome::Deleted;
     }
-    void EndPass(bool) override { end = m_clock.Seconds(); }
+    void EndPass(bool, ULONGLONG) override { end = m_clock.Seconds(); }
 
     double walkEnd = 0, fileEnd = 0, end = 0;
     long long objects = 0, failures = 0;

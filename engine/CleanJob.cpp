@@ -94,16 +94,18 @@ void CleanJob::Working(Pass pass, const WString& path)
     Queue(std::move(report));
 }
 
-void CleanJob::ObjectDone(Outcome outcome, const WString& path)
+void CleanJob::ObjectDone(Outcome outcome, const PathEntry& object)
 {
-    RunReport report = Report(RunReport::ObjectDone, path);
+    RunReport report = Report(RunReport::ObjectDone, object.path);
     report.outcome = outcome;
+    report.object = object;
     Queue(std::move(report));
 }
 
-void CleanJob::EndPass(bool stopped)
+void CleanJob::EndPass(bool stopped, ULONGLONG total)
 {
     RunReport report = Report(RunReport::PassEnded, GetTimeStamp());
     report.stopped = stopped;
+    report.total = total;
     Queue(std::move(report));
 }

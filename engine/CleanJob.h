@@ -17,8 +17,8 @@ struct RunReport {
         Searching,   // text: the folder searched
         PassBegun,   // pass; text: the time stamp of the pass's heading
         InHand,      // pass; text: the object's path
-        ObjectDone,  // outcome; text: the object's path
-        PassEnded,   // stopped; text: the time it ended
+        ObjectDone,  // outcome, object; text: the object's path
+        PassEnded,   // stopped, total; text: the time it ended
         Faulted,     // a fault ended the run
     };
     Kind kind;
@@ -26,6 +26,8 @@ struct RunReport {
     Outcome outcome;
     bool stopped;
     WString text;
+    PathEntry object = {};  // as the walk found it
+    ULONGLONG total = 0;    // the pass's bytes
 };
 
 // What the owner of a job hears, on the job's thread: it should only post or signal.
@@ -60,8 +62,8 @@ private:
     void Searching(const WString& folder) override;
     void BeginPass(Pass pass, const WString& timeStamp) override;
     void Working(Pass pass, const WString& path) override;
-    void ObjectDone(Outcome outcome, const WString& path) override;
-    void EndPass(bool stopped) override;
+    void ObjectDone(Outcome outcome, const PathEntry& object) override;
+    void EndPass(bool stopped, ULONGLONG total) override;
 
     ICleanJobOwner& m_owner;
     std::atomic<bool> m_stop{false};

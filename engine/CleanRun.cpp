@@ -9,11 +9,17 @@
 
 namespace {
 
-Outcome Handle(const PathEntry& entry, Pass pass, bool previewOnly, Deleter& deleter)
+bool Matches(const CleanRequest& request, const WString& name)
+{
+    return NameMatchesKeyword(name, request.keyword, request.exactMatch, request.matchCase);
+}
+
+Outcome Handle(const PathEntry& entry, Pass pass, const CleanRequest& request, Deleter& deleter)
 {
     // A folder that could not be read whole has nothing to delete; its row tells.
     if (entry.unreadable) return Outcome::Failed;
-    if (previewOnly) return Outcome::WouldDelete;
+    if (request.picks && !Matches(request, GetNameFromPath(entry.relative))) return Outcome::Failed;
+    if (request.previewOnly) return Outcome::WouldDelete;
     const bool gone = pass == Pass::Files ? deleter.DeleteCollectedFile(entry)
                                           : deleter.DeleteCollectedFolder(entry);
     return gone ? Outcome::Deleted : Outcome::Failed;
@@ -25,17 +31,25 @@ bool RunPass(Pass pass, const PathList& list, const CleanRequest& request, Delet
 {
     // The time stamp is taken after the walk, before the first object is handled.
     report.BeginPass(pass, GetTimeStamp());
+    ULONGLONG total = 0;
+    WString counted;  // the last folder whose bytes are in the total, with a closing backslash
     for (const PathEntry& entry : list) {
         if (stop) {
-            report.EndPass(true);
+            report.EndPass(true, total);
             return false;
         }
         if (pass == Pass::Files) report.Working(pass, entry.path);
-        const Outcome outcome = Handle(entry, pass, request.previewOnly, deleter);
+        const Outcome outcome = Handle(entry, pass, request, deleter);
         if (pass == Pass::Folders) report.Working(pass, entry.path);
-        report.ObjectDone(outcome, entry.path);
+        // Folders come in walk order: one inside a counted folder follows it directly.
+        const bool inside = !counted.empty() && entry.relative.compare(0, counted.size(), counted) == 0;
+        if (outcome != Outcome::Failed && !inside) {
+            total += entry.size;
+            if (pass == Pass::Folders) counted = entry.relative + _T("\\");
+        }
+        report.ObjectDone(outcome, entry);
     }
-    report.EndPass(false);
+    report.EndPass(false, total);
     return true;
 }
 
@@ -50,25 +64,27 @@ RunEnd RunClean(const CleanRequest& request, ICleanReport& report, const std::at
     if (!root) return RunEnd::FolderUnavailable;
 
     PathList files, folders;
-    FindMatches(
-        *root, request.shownFolder,
-        [&](const WString& name) {
-            return NameMatchesKeyword(name, request.keyword, request.exactMatch,
-                                      request.matchCase);
-        },
-        request.files ? &files : nullptr, request.folders ? &folders : nullptr, stop,
-        [&](const WString& folder) { report.Searching(folder); });
+    if (!request.picks)
+        FindMatches(
+            *root, request.shownFolder, [&](const WString& name) { return Matches(request, name); },
+            request.files ? &files : nullptr, request.folders ? &folders : nullptr, stop,
+            [&](const WString& folder) { report.Searching(folder); });
+    const PathList& fileList = request.picks ? request.picks->files : files;
+    const PathList& folderList = request.picks ? request.picks->folders : folders;
     if (stop) {
         // Stopped while searching: the pass that would have come first says so.
         report.BeginPass(request.files ? Pass::Files : Pass::Folders, GetTimeStamp());
-        report.EndPass(true);
+        report.EndPass(true, 0);
         return RunEnd::Stopped;
     }
     Deleter deleter(*root, stop);
+    // A pick is deleted only while it is the object the preview listed.
+    if (request.picks) deleter.CheckIdentity();
     if (request.toRecycleBin) deleter.RecycleInto(recycleBin, request.folder);
-    if (request.files && !RunPass(Pass::Files, files, request, deleter, report, stop))
+    if (request.files && !RunPass(Pass::Files, fileList, request, deleter, report, stop))
         return RunEnd::Stopped;
-    if (request.folders && !stop && !RunPass(Pass::Folders, folders, request, deleter, report, stop))
+    if (request.folders && !stop &&
+        !RunPass(Pass::Folders, folderList, request, deleter, report, stop))
         return RunEnd::Stopped;
     return stop ? RunEnd::Stopped : RunEnd::Completed;
 }

@@ -6,9 +6,11 @@
 #include "framework/WideString.h"
 
 #include "engine/FileSystem.h"
+#include "engine/PathList.h"
 #include "engine/RecycleBin.h"
 
 #include <atomic>
+#include <memory>
 
 enum class Pass { Files, Folders };
 
@@ -29,9 +31,21 @@ public:
     virtual void BeginPass(Pass pass, const WString& timeStamp) = 0;
     // The object in hand: in the file pass before it is handled, in the folder pass after.
     virtual void Working(Pass pass, const WString& path) = 0;
-    virtual void ObjectDone(Outcome outcome, const WString& path) = 0;
-    // The end of the pass's block; stopped when it ended before its last object.
-    virtual void EndPass(bool stopped) = 0;
+    // The object as the walk found it: its shown path, its size (a folder's with everything
+    // inside it) and what identifies it.
+    virtual void ObjectDone(Outcome outcome, const PathEntry& object) = 0;
+    // The end of the pass's block; stopped when it ended before its last object. total: the
+    // bytes of what the pass deleted (in a preview, would delete), each byte once: a folder
+    // inside another the pass counted is not counted again.
+    virtual void EndPass(bool stopped, ULONGLONG total) = 0;
+};
+
+// What a preview listed and the user kept ticked. A run given them walks nothing and deletes
+// only these, each checked again when its turn comes: still there, still the same object,
+// still matching, still inside the chosen folder.
+struct Picks {
+    PathList files;
+    PathList folders;
 };
 
 struct CleanRequest {
@@ -46,6 +60,7 @@ struct CleanRequest {
     // Send every object the run would delete to the recycle bin instead; an object the bin
     // cannot take stays.
     bool toRecycleBin = false;
+    std::shared_ptr<const Picks> picks;  // null for a run that walks the tree
 };
 
 enum class RunEnd { Completed, Stopped, FolderUnavailable };

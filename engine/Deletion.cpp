@@ -44,6 +44,12 @@ void Deleter::RecycleInto(RecycleBin* recycleBin, const WString& rootLongPath)
     m_rootLongPath = rootLongPath;
 }
 
+bool Deleter::IsTheListedObject(const OpenObject& object, const PathEntry& entry) const
+{
+    // Without an id from the listing the object cannot be shown to be the same: it stays.
+    return !m_checkIdentity || (entry.fileId != 0 && object.Identity() == entry.fileId);
+}
+
 bool Deleter::Recycle(std::unique_ptr<OpenObject> object, const PathEntry& entry)
 {
     if (g_beforeDeletion) g_beforeDeletion(entry.path);
@@ -83,7 +89,7 @@ bool Deleter::DeleteCollectedFile(const PathEntry& file)
     if (!above) return false;
     std::unique_ptr<OpenObject> object =
         above->OpenEntry(GetNameFromPath(file.relative), EntryKind::File, OpenPurpose::Delete);
-    if (!object) return false;
+    if (!object || !IsTheListedObject(*object, file)) return false;
     if (m_recycling) return Recycle(std::move(object), file);
     return Delete(std::move(object), file.path, false, true);
 }
@@ -96,7 +102,7 @@ bool Deleter::DeleteCollectedFolder(const PathEntry& folder)
     if (!above) return false;
     std::unique_ptr<OpenObject> object =
         above->OpenEntry(GetNameFromPath(folder.relative), EntryKind::Folder, OpenPurpose::Delete);
-    if (!object) return false;
+    if (!object || !IsTheListedObject(*object, folder)) return false;
     if (m_recycling) return Recycle(std::move(object), folder);
     // A link opened as itself lists nothing of its target: emptying it is a no-op, and it
     // goes as itself.

@@ -27,6 +27,8 @@ public:
     // path (below rootLongPath) to `recycleBin` instead, folders with everything in them.
     // Without a bin nothing goes.
     void RecycleInto(RecycleBin* recycleBin, const WString& rootLongPath);
+    // From now on an object goes only when its file id is still the one the walk read.
+    void CheckIdentity() { m_checkIdentity = true; }
 
     // A collected file, true when it is gone; a read-only one stays.
     bool DeleteCollectedFile(const PathEntry& file);
@@ -43,6 +45,9 @@ private:
 
     const OpenObject& m_root;
     const std::atomic<bool>& m_stop;
+    bool IsTheListedObject(const OpenObject& object, const PathEntry& entry) const;
+
+    bool m_checkIdentity = false;
     bool m_recycling = false;
     RecycleBin* m_recycleBin = nullptr;
     WString m_rootLongPath;

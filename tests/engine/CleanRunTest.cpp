@@ -28,15 +28,16 @@ public:
             GetFileAttributesW((L"\\\\?\\" + path).c_str()) != INVALID_FILE_ATTRIBUTES;
         events.push_back((exists ? L"in hand: " : L"in hand, gone: ") + Relative(path));
     }
-    void ObjectDone(Outcome outcome, const std::wstring& path) override
+    void ObjectDone(Outcome outcome, const PathEntry& object) override
     {
+        const std::wstring& path = object.path;
         const wchar_t* mark = outcome == Outcome::Deleted  ? L"√ "
                               : outcome == Outcome::Failed ? L"× "
                                                            : L"○ ";
         events.push_back(mark + Relative(path));
         if (afterObject) afterObject();
     }
-    void EndPass(bool stopped) override { events.push_back(stopped ? L"stopped" : L"end"); }
+    void EndPass(bool stopped, ULONGLONG) override { events.push_back(stopped ? L"stopped" : L"end"); }
 
     std::vector<std::wstring> events;
     int searched = 0;

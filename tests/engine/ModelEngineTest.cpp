@@ -358,6 +358,88 @@ TEST_F(ModelRun, TheWalkTotalsEachMatchedFolder)
     EXPECT_EQ((std::vector<ULONGLONG>{512, 24, 5ull << 32, 1024, 24}), sizes);
 }
 
+// Each pass's total counts every byte once; a preview lists what the run deletes.
+TEST_F(ModelRun, PassTotalsCountEachByteOnce)
+{
+    fs.AddFile(At(_T("a_tmp")), 0, 100);
+    Folder(_T("d_tmp"));
+    fs.AddFile(At(_T("d_tmp\\b_tmp")), 0, 10);
+    Folder(_T("d_tmp\\e_tmp"));
+    fs.AddFile(At(_T("d_tmp\\e_tmp\\c")), 0, 1);
+    fs.AddFile(At(_T("locked_tmp")), 0, 1000);
+    fs.Hold(At(_T("locked_tmp")), false);
+    CleanRequest request = {ModelFileSystem::LongPath(kRoot), kRoot, _T("_tmp"), 0, 0, true, true, true};
+    RunClean(request, report, stop, fs);
+    EXPECT_EQ((std::vector<ULONGLONG>{1110, 11}), report.totals);  // a preview cannot see a lock
+    request.previewOnly = false;
+    report = RunRecorder(kRoot);
+    RunClean(request, report, stop, fs);
+    EXPECT_EQ((std::vector<ULONGLONG>{110, 11}), report.totals);  // what went, by its walk size
+}
+
+// After a preview, a run given the ticked objects deletes exactly those, and each only
+// while it is still the object the preview listed.
+TEST_F(ModelRun, PicksDeleteExactlyTheTickedObjectsThatAreStillThemselves)
+{
+    for (const WString name : {_T("a_tmp"), _T("b_tmp"), _T("c_tmp"), _T("swapped_tmp")}) File(name);
+    Folder(_T("d_tmp"));
+    Folder(_T("e_tmp"));
+    CleanRequest request = {ModelFileSystem::LongPath(kRoot), kRoot, _T("_tmp"), 0, 0, true, true, true};
+    RunClean(request, report, stop, fs);
+    auto picks = std::make_shared<Picks>();
+    for (const PathEntry& object : report.objects) {
+        if (object.relative == _T("b_tmp") || object.relative == _T("e_tmp")) continue;  // unticked
+        (object.isFile ? picks->files : picks->folders).push_back(object);
+    }
+    // Between the preview and the run, another object takes a ticked one's name.
+    for (auto& child : fs.At(kRoot).children)
+        if (child.first == _T("swapped_tmp")) child.first = _T("moved_away");
+    File(_T("swapped_tmp"));
+    request.previewOnly = false;
+    request.picks = picks;
+    report = RunRecorder(kRoot);
+    EXPECT_EQ(RunEnd::Completed, RunClean(request, report, stop, fs));
+    EXPECT_EQ((Rows{_T("files"), _T("√ a_tmp"), _T("√ c_tmp"), _T("× swapped_tmp"), _T("end"),
+                    _T("folders"), _T("√ d_tmp"), _T("end")}),
+              report.rows);
+    EXPECT_EQ((std::set<WString>{_T("b_tmp"), _T("e_tmp"), _T("moved_away"), _T("swapped_tmp")}),
+              fs.Entries(kRoot));
+}
+
+// Recycling: every object the run would delete goes to the bin, where it can be restored;
+// one the bin cannot take stays, and nothing goes for good.
+TEST_F(ModelRun, RecyclingSendsEachObjectToTheBinAndDestroysNothing)
+{
+    File(_T("a_tmp"));
+    Folder(_T("d_tmp"));
+    File(_T("d_tmp\\inner"));
+    File(_T("refused_tmp"));
+    struct Bin : RecycleBin {
+        std::vector<WString> taken;
+        bool Recycle(const WString& longPath) override
+        {
+            if (longPath.find(_T("refused")) != WString::npos) return false;
+            taken.push_back(longPath);
+            return true;
+        }
+    } bin;
+    CleanRequest request = {ModelFileSystem::LongPath(kRoot), kRoot, _T("_tmp"), 0, 0, true, true, false};
+    request.toRecycleBin = true;
+    RunClean(request, report, stop, fs, &bin);
+    EXPECT_EQ((Rows{_T("files"), _T("√ a_tmp"), _T("× refused_tmp"), _T("end"), _T("folders"),
+                    _T("√ d_tmp"), _T("end")}),
+              report.rows);
+    const WString root = ModelFileSystem::LongPath(kRoot);
+    EXPECT_EQ((std::vector<WString>{root + _T("\\a_tmp"), root + _T("\\d_tmp")}), bin.taken);
+    // The bin here only notes: the model still holds every object, none deleted by the run.
+    EXPECT_EQ((std::set<WString>{_T("a_tmp"), _T("d_tmp"), _T("d_tmp\\inner"), _T("refused_tmp")}),
+              fs.Entries(kRoot));
+    report = RunRecorder(kRoot);
+    RunClean(request, report, stop, fs, nullptr);  // no bin: nothing goes
+    EXPECT_EQ(_T("× a_tmp"), report.rows[1]);
+    EXPECT_TRUE(fs.Exists(At(_T("a_tmp"))));
+}
+
 // A handle handed over with an informational status is used and closed like any other.
 TEST_F(ModelRun, AnInformationalStatusStillHandsOverAHandle)
 {

@@ -20,17 +20,25 @@ public:
         rows.push_back(pass == Pass::Files ? _T("files") : _T("folders"));
     }
     void Working(Pass, const WString&) override {}
-    void ObjectDone(Outcome outcome, const WString& path) override
+    void ObjectDone(Outcome outcome, const PathEntry& object) override
     {
+        const WString& path = object.path;
+        objects.push_back(object);
         const WString mark = outcome == Outcome::Deleted  ? _T("√ ")
                              : outcome == Outcome::Failed ? _T("× ")
                                                           : _T("○ ");
         rows.push_back(mark + path.substr(m_root.size() + 1));
         if (afterObject) afterObject();
     }
-    void EndPass(bool stopped) override { rows.push_back(stopped ? _T("stopped") : _T("end")); }
+    void EndPass(bool stopped, ULONGLONG total) override
+    {
+        rows.push_back(stopped ? _T("stopped") : _T("end"));
+        totals.push_back(total);
+    }
 
     std::vector<WString> rows;
+    std::vector<ULONGLONG> totals;  // each pass's
+    std::vector<PathEntry> objects;
     std::function<void()> afterObject;
 
 private:
