@@ -99,7 +99,8 @@ BOOL CSweepDlg::OnInitDialog()
 void CSweepDlg::InitControlTexts()
 {
     SetWindowText(UiText(IDS_TITLE));
-    SetDlgItemText(IDC_EDIT_PATH, UiText(IDS_DRAG_HINT));
+    SetDlgItemText(IDC_EDIT_PATH,
+                   m_startFolder.empty() ? UiText(IDS_DRAG_HINT) : CString(m_startFolder));
     SetDlgItemText(IDC_STATIC_WARNING, UiText(IDS_WARNING));
     InitLogList();
 }

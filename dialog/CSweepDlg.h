@@ -22,6 +22,8 @@ public:
     explicit CSweepDlg(CWnd* pParent = NULL);
     // A run still going is stopped and waited for.
     ~CSweepDlg() override;
+    // The folder box opens with this folder rather than the drag hint.
+    void SetFolder(const WString& folder) { m_startFolder = folder; }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -85,4 +87,5 @@ private:
     HWND m_hRunWindow;  // what the job's thread posts to: set before it starts, never while it goes
     CString m_runFolderText;  // the folder text as read when the run began
     bool m_bCloseAfterRun;
+    WString m_startFolder;
 };
