@@ -42,6 +42,9 @@ protected:
     LRESULT OnRunTimer(WPARAM wParam, LPARAM lParam);
     LRESULT OnRunEnded(WPARAM wParam, LPARAM lParam);
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    // The log's context menu and its Ctrl+C and Ctrl+A (LogMenu).
+    LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
     DECLARE_MESSAGE_MAP()
 
