@@ -1,5 +1,7 @@
 #include "app/CSweepApp.h"
 
+#include "app/CommandLine.h"
+#include "app/ConsoleRelay.h"
 #include "dialog/CSweepDlg.h"
 
 BEGIN_MESSAGE_MAP(CSweepApp, CWinApp)
@@ -19,10 +21,23 @@ BOOL CSweepApp::InitInstance()
     AfxEnableControlContainer();
     Enable3dControls();
 
+    const CommandLine command = ParseCommandLine(ProgramArguments());
+    if (command.kind == CommandLine::Run || command.kind == CommandLine::Usage) {
+        m_nExitCode = RelayToConsoleProgram();
+        return FALSE;
+    }
+
     CSweepDlg dlg;
+    // A folder alone: Explorer's "Send To", or a folder dropped on the program's icon.
+    if (command.kind == CommandLine::Window) dlg.SetFolder(command.folder);
     m_pMainWnd = &dlg;
     dlg.DoModal();
 
     // No message loop after the dialog: returning FALSE ends the application.
     return FALSE;
+}
+
+int CSweepApp::ExitInstance()
+{
+    return m_nExitCode;
 }

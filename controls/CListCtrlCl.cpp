@@ -167,3 +167,11 @@ void CListCtrlCl::DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected, UINT
     // The cell font is deleted with `font`; it must not stay selected.
     pDC->SelectStockObject(SYSTEM_FONT);
 }
+
+void CListCtrlCl::SelectAll()
+{
+    LVITEM item = {};
+    item.stateMask = LVIS_SELECTED;
+    item.state = LVIS_SELECTED;
+    SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+}

@@ -21,6 +21,8 @@ public:
     // Appends a row: one text per column, the first for column 0; texts beyond the
     // column count are not read.
     BOOL AddRow(LPCTSTR lpszFirst, ...);
+    // Selects every row.
+    void SelectAll();
     // Colour of every cell's text from the next drawing on.
     BOOL SetRowTextColor(COLORREF crText);
 

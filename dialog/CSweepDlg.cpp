@@ -7,6 +7,7 @@
 #include "dialog/CAboutDlg.h"
 #include "dialog/UiTexts.h"
 #include "dialog/FolderPicker.h"
+#include "dialog/LogMenu.h"
 #include "framework/CDC.h"
 #include "framework/CHeaderCtrl.h"
 #include "framework/CMenu.h"
@@ -74,6 +75,7 @@ BEGIN_MESSAGE_MAP(CSweepDlg, CDialog)
     ON_MESSAGE(WM_TIMER, OnRunTimer)
     ON_MESSAGE(WM_RUN_ENDED, OnRunEnded)
     ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
+    ON_MESSAGE(WM_CONTEXTMENU, OnContextMenu)
 END_MESSAGE_MAP()
 
 BOOL CSweepDlg::OnInitDialog()
@@ -99,7 +101,8 @@ BOOL CSweepDlg::OnInitDialog()
 void CSweepDlg::InitControlTexts()
 {
     SetWindowText(UiText(IDS_TITLE));
-    SetDlgItemText(IDC_EDIT_PATH, UiText(IDS_DRAG_HINT));
+    SetDlgItemText(IDC_EDIT_PATH,
+                   m_startFolder.empty() ? UiText(IDS_DRAG_HINT) : CString(m_startFolder));
     SetDlgItemText(IDC_STATIC_WARNING, UiText(IDS_WARNING));
     InitLogList();
 }
@@ -222,4 +225,19 @@ void CSweepDlg::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
     lpMMI->ptMinTrackSize.x = ScaleToDpi(605, dpi);
     lpMMI->ptMinTrackSize.y = ScaleToDpi(435, dpi);
     CDialog::OnGetMinMaxInfo(lpMMI);
+}
+
+LRESULT CSweepDlg::OnContextMenu(WPARAM wParam, LPARAM lParam)
+{
+    if (reinterpret_cast<HWND>(wParam) != m_listLog.GetSafeHwnd()) return Default();
+    ShowLogMenu(m_listLog, m_hWnd, lParam);
+    return 0;
+}
+
+BOOL CSweepDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    const NMHDR* pNMHDR = reinterpret_cast<const NMHDR*>(lParam);
+    if (pNMHDR->idFrom == IDC_LIST_LOG && pNMHDR->code == LVN_KEYDOWN)
+        OnLogKey(m_listLog, m_hWnd, reinterpret_cast<const NMLVKEYDOWN*>(lParam)->wVKey);
+    return CDialog::OnNotify(wParam, lParam, pResult);
 }

@@ -22,6 +22,8 @@ public:
     explicit CSweepDlg(CWnd* pParent = NULL);
     // A run still going is stopped and waited for.
     ~CSweepDlg() override;
+    // The folder box opens with this folder rather than the drag hint.
+    void SetFolder(const WString& folder) { m_startFolder = folder; }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -40,6 +42,9 @@ protected:
     LRESULT OnRunTimer(WPARAM wParam, LPARAM lParam);
     LRESULT OnRunEnded(WPARAM wParam, LPARAM lParam);
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    // The log's context menu and its Ctrl+C and Ctrl+A (LogMenu).
+    LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
     DECLARE_MESSAGE_MAP()
 
@@ -85,4 +90,5 @@ private:
     HWND m_hRunWindow;  // what the job's thread posts to: set before it starts, never while it goes
     CString m_runFolderText;  // the folder text as read when the run began
     bool m_bCloseAfterRun;
+    WString m_startFolder;
 };

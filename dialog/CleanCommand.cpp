@@ -2,10 +2,8 @@
 // pass as ticked as a job on its own thread, and shows the log and the status line as the run goes.
 #include "dialog/CSweepDlg.h"
 
+#include "dialog/CleanInput.h"
 #include "dialog/UiTexts.h"
-#include "engine/KeywordRules.h"
-#include "engine/LongPath.h"
-#include "engine/PathCheck.h"
 #include "res/resource.h"
 
 namespace {
@@ -38,34 +36,26 @@ void CSweepDlg::OnButtonClean()
     CString folderText;
     GetDlgItemText(IDC_EDIT_PATH, folderText);
 
-    if (keywordText.IsEmpty()) {
-        MessageBox(UiText(IDS_KEYWORD_EMPTY), UiText(IDS_CAPTION), MB_OK | MB_ICONWARNING);
+    CleanFolder folder;
+    const UINT refusal = CheckCleanInput(keywordText.Text(), folderText.Text(), folder);
+    if (refusal == IDS_FOLDER_INVALID) {
+        MessageBox(UiText(refusal), UiText(IDS_CAPTION), MB_OK | MB_ICONINFORMATION);
         return;
     }
-    if (HasIllegalChars(keywordText)) {
-        MessageBox(UiText(IDS_KEYWORD_ILLEGAL), UiText(IDS_CAPTION), MB_OK | MB_ICONWARNING);
-        SetDlgItemText(IDC_COMBO_KEYWORD, L"");
+    if (refusal != 0) {
+        MessageBox(UiText(refusal), UiText(IDS_CAPTION), MB_OK | MB_ICONWARNING);
+        if (refusal == IDS_KEYWORD_ILLEGAL) SetDlgItemText(IDC_COMBO_KEYWORD, L"");
         return;
     }
     m_runFolderText = folderText;
-    // An empty folder text skips both passes and goes straight to the completion text.
-    if (folderText.IsEmpty()) {
+    if (folder.shown.empty()) {
         m_runTexts.reset(new RunTexts(keywordText.Text(), 0, false));
         ShowRunEnd(RunEnd::Completed, false);
         return;
     }
-
-    // One absolute folder is both checked and walked; the log shows it without the \\?\ form
-    // the system is given.
-    const WString shown = GetAbsolutePath(folderText.Text());
-    const WString folder = ToLongPath(shown);
-    if (shown.empty() || !IsFolderPath(folder.c_str())) {
-        MessageBox(UiText(IDS_FOLDER_INVALID), UiText(IDS_CAPTION), MB_OK | MB_ICONINFORMATION);
-        return;
-    }
     UpdateData(TRUE);
-    StartRun({folder, shown, keywordText.Text(), m_bExactMatch, m_bMatchCase, m_bDeleteFiles == 1,
-              m_bDeleteFolders == 1, m_bPreviewOnly == 1});
+    StartRun({folder.folder, folder.shown, keywordText.Text(), m_bExactMatch, m_bMatchCase,
+              m_bDeleteFiles == 1, m_bDeleteFolders == 1, m_bPreviewOnly == 1});
 }
 
 void CSweepDlg::StartRun(const CleanRequest& request)

@@ -1,4 +1,4 @@
-// Where the built Varnel.exe is, as a Windows path.
+// Where the built programs are, as Windows paths.
 #pragma once
 
 #include <windows.h>
@@ -8,10 +8,17 @@
 #include "tests/support/Utf8.h"
 
 // The build hands over a Unix path (UTF-8); Wine shows the Unix root as drive Z:.
-inline std::wstring ProgramPath()
+inline std::wstring WindowsPathOf(const char* unixPath)
 {
-    std::wstring path = FromUtf8(VARNEL_EXE);
+    std::wstring path = FromUtf8(unixPath);
     for (wchar_t& c : path)
         if (c == L'/') c = L'\\';
     return L"Z:" + path;
 }
+
+#ifdef VARNEL_EXE
+inline std::wstring ProgramPath()
+{
+    return WindowsPathOf(VARNEL_EXE);
+}
+#endif

@@ -1,0 +1,115 @@
+#include "app/ConsoleRun.h"
+
+#include "app/ConsoleOutput.h"
+#include "dialog/CleanInput.h"
+#include "dialog/LogText.h"
+#include "dialog/RunTexts.h"
+#include "dialog/UiTexts.h"
+#include "res/CommandLineIds.h"
+
+#include <atomic>
+
+namespace {
+
+// Ctrl+C and Ctrl+Break are handled on a thread of the system's: they only signal.
+HANDLE g_stopAsked = NULL;
+
+BOOL WINAPI OnConsoleControl(DWORD type)
+{
+    if (type != CTRL_C_EVENT && type != CTRL_BREAK_EVENT) return FALSE;
+    ::SetEvent(g_stopAsked);
+    return TRUE;
+}
+
+// Hears the job on its thread and wakes the main thread.
+class JobSignals : public ICleanJobOwner {
+public:
+    JobSignals() : m_wake(::CreateEventW(NULL, FALSE, FALSE, NULL)) {}
+    ~JobSignals() override { ::CloseHandle(m_wake); }
+
+    void ReportsWaiting() override { ::SetEvent(m_wake); }
+    void RunEnded(RunEnd end, bool faulted) override
+    {
+        m_end = end;
+        m_faulted = faulted;
+        m_ended = true;
+        ::SetEvent(m_wake);
+    }
+
+    HANDLE m_wake;
+    std::atomic<bool> m_ended{false};
+    RunEnd m_end = RunEnd::Stopped;
+    bool m_faulted = false;
+};
+
+void WriteError(UINT id, const WString& text)
+{
+    CString message;
+    message.Format(UiText(id), text.c_str());
+    WriteLine(STD_ERROR_HANDLE, message.Text());
+}
+
+}  // namespace
+
+int RunFromCommandLine(const CommandLine& command)
+{
+    CleanFolder folder;
+    const UINT refusal = CheckCleanInput(command.keyword, command.folder, folder);
+    if (refusal != 0) {
+        WriteLine(STD_ERROR_HANDLE, UiText(refusal).Text());
+        return kExitRefused;
+    }
+    // Refused before anything is deleted: a run whose record cannot be kept does not start.
+    if (!command.logFile.empty() && !SaveLogCsv(command.logFile, {})) {
+        WriteError(IDS_CLI_LOG_UNWRITABLE, command.logFile);
+        return kExitRefused;
+    }
+
+    RunTexts texts(command.keyword, command.matchCase ? 1 : 0, command.previewOnly);
+    std::vector<LogCells> log;
+    bool anyFailed = false;
+    RunEnd end = RunEnd::Completed;
+    bool faulted = false;
+    if (!folder.shown.empty()) {
+        const CleanRequest request = {folder.folder,     folder.shown,         command.keyword,
+                                      command.exactMatch, command.matchCase,    command.files,
+                                      command.folders,    command.previewOnly, command.toRecycleBin,
+                                      nullptr};
+
+        g_stopAsked = ::CreateEventW(NULL, FALSE, FALSE, NULL);
+        ::SetConsoleCtrlHandler(OnConsoleControl, TRUE);
+        JobSignals signals;
+        {
+            CleanJob job(request, signals);
+            const HANDLE waits[] = {signals.m_wake, g_stopAsked};
+            for (;;) {
+                if (::WaitForMultipleObjects(2, waits, FALSE, INFINITE) == WAIT_OBJECT_0 + 1)
+                    job.Stop();
+                // Read before the take: a run that has ended has queued all it reported.
+                const bool ended = signals.m_ended;
+                std::vector<RunTexts::Row> rows;
+                WString status;
+                for (const RunReport& report : job.TakeReports(SIZE_MAX)) {
+                    if (report.kind == RunReport::ObjectDone && report.outcome == Outcome::Failed)
+                        anyFailed = true;
+                    texts.Add(report, rows, status);
+                }
+                for (const RunTexts::Row& row : rows) {
+                    log.push_back({row.first, row.second});
+                    WriteLine(STD_OUTPUT_HANDLE, LogLine(log.back()));
+                }
+                if (ended) break;
+            }
+        }
+        ::SetConsoleCtrlHandler(OnConsoleControl, FALSE);
+        ::CloseHandle(g_stopAsked);
+        end = signals.m_end;
+        faulted = signals.m_faulted;
+    }
+
+    WriteLine(end == RunEnd::FolderUnavailable ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE,
+              texts.EndText(end, faulted, command.folder));
+    if (!command.logFile.empty() && !SaveLogCsv(command.logFile, log))
+        WriteError(IDS_CLI_LOG_UNWRITABLE, command.logFile);
+    return ExitCode(end, faulted, anyFailed);
+}

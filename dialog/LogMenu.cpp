@@ -1,0 +1,178 @@
+#include "dialog/LogMenu.h"
+
+#include "dialog/UiTexts.h"
+#include "framework/CHeaderCtrl.h"
+#include "res/LogMenuIds.h"
+#include "res/resource.h"
+
+#include <commdlg.h>
+#include <shlobj.h>
+#include <shellapi.h>
+
+namespace {
+
+int NextSelected(CListCtrl& list, int after)
+{
+    return static_cast<int>(list.SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(after),
+                                             MAKELPARAM(LVNI_SELECTED, 0)));
+}
+
+LogCells RowCells(CListCtrl& list, int row, int columns)
+{
+    LogCells cells;
+    for (int column = 0; column < columns; ++column)
+        cells.push_back(list.GetItemText(row, column).Text());
+    return cells;
+}
+
+// The object a row names: its second cell, on a row marked as an object's; else empty.
+WString ObjectOfRow(CListCtrl& list, int row)
+{
+    if (row < 0) return WString();
+    const CString mark = list.GetItemText(row, 0);
+    const WString object = list.GetItemText(row, 1).Text();
+    const bool objectRow = mark == UiText(IDS_MARK_DELETED) || mark == UiText(IDS_MARK_FAILED) ||
+                           mark == UiText(IDS_MARK_WOULD_DELETE);
+    // The fault row is marked "×" too, but names no path.
+    if (!objectRow || object.find(L'\\') == WString::npos) return WString();
+    return object;
+}
+
+// Explorer on the object's folder, the object selected; on the folder alone when it is gone.
+void OpenObjectFolder(const WString& object)
+{
+    const HRESULT com = ::CoInitializeEx(NULL, COINIT_APARTMENTTHREADED);
+    PIDLIST_ABSOLUTE item = ::ILCreateFromPathW(object.c_str());
+    if (item != NULL) {
+        ::SHOpenFolderAndSelectItems(item, 0, NULL, 0);
+        ::ILFree(item);
+    } else {
+        const WString folder = object.substr(0, object.rfind(L'\\'));
+        ::ShellExecuteW(NULL, L"open", folder.c_str(), NULL, NULL, SW_SHOWNORMAL);
+    }
+    if (SUCCEEDED(com)) ::CoUninitialize();
+}
+
+void SaveLog(CListCtrl& list, HWND owner)
+{
+    CString filter = UiText(IDS_SAVE_LOG_FILTER);
+    WString filters = filter.Text();
+    for (auto& c : filters)
+        if (c == L'|') c = L'\0';
+    std::vector<wchar_t> path(32768, L'\0');
+    const CString name = UiText(IDS_SAVE_LOG_NAME);
+    lstrcpynW(path.data(), name, static_cast<int>(path.size()));
+    OPENFILENAMEW dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filters.c_str();
+    dialog.lpstrFile = path.data();
+    dialog.nMaxFile = static_cast<DWORD>(path.size());
+    dialog.lpstrDefExt = L"csv";
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+    if (!::GetSaveFileNameW(&dialog)) return;
+    if (SaveLogCsv(path.data(), LogRows(list, false))) return;
+    CString message;
+    message.Format(UiText(IDS_SAVE_LOG_FAILED), path.data());
+    ::MessageBoxW(owner, message, UiText(IDS_CAPTION), MB_OK | MB_ICONWARNING);
+}
+
+}  // namespace
+
+std::vector<LogCells> LogRows(CListCtrl& list, bool selectedOnly)
+{
+    CHeaderCtrl* header = list.GetHeaderCtrl();
+    const int columns = header != NULL ? header->GetItemCount() : 0;
+    std::vector<LogCells> rows;
+    if (selectedOnly) {
+        for (int row = NextSelected(list, -1); row >= 0; row = NextSelected(list, row))
+            rows.push_back(RowCells(list, row, columns));
+    } else {
+        for (int row = 0; row < list.GetItemCount(); ++row)
+            rows.push_back(RowCells(list, row, columns));
+    }
+    return rows;
+}
+
+void CopyLogRows(CListCtrl& list, HWND owner)
+{
+    WString text;
+    for (const LogCells& row : LogRows(list, true)) text += LogLine(row) + L"\r\n";
+    if (text.empty() || !::OpenClipboard(owner)) return;
+    ::EmptyClipboard();
+    const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    const HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (memory != NULL) {
+        memcpy(::GlobalLock(memory), text.c_str(), bytes);
+        ::GlobalUnlock(memory);
+        // The clipboard owns the memory once it takes it.
+        if (::SetClipboardData(CF_UNICODETEXT, memory) == NULL) ::GlobalFree(memory);
+    }
+    ::CloseClipboard();
+}
+
+void ShowLogMenu(CListCtrlCl& list, HWND owner, LPARAM screenPoint)
+{
+    const int focused = static_cast<int>(
+        list.SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_FOCUSED, 0)));
+    const int selected = NextSelected(list, -1);
+    // The row the menu is about: the focused one when it is selected (a right click selects
+    // and focuses the row under it), else the first selected.
+    const bool focusedSelected =
+        focused >= 0 && list.SendMessage(LVM_GETITEMSTATE, static_cast<WPARAM>(focused),
+                                         LVIS_SELECTED) != 0;
+    const int row = focusedSelected ? focused : selected;
+    const WString object = ObjectOfRow(list, row);
+
+    POINT point = {static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
+    if (screenPoint == -1) {
+        RECT cell = {LVIR_BOUNDS, 0, 0, 0};
+        point = {0, 0};
+        if (row >= 0 && list.SendMessage(LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                                         reinterpret_cast<LPARAM>(&cell)) != FALSE)
+            point = {cell.left, cell.bottom};
+        ::ClientToScreen(list.GetSafeHwnd(), &point);
+    }
+
+    const HMENU menu = ::CreatePopupMenu();
+    const UINT anySelected = selected >= 0 ? MF_ENABLED : MF_GRAYED;
+    ::AppendMenuW(menu, MF_STRING | anySelected, ID_LOG_COPY, UiText(IDS_MENU_COPY));
+    ::AppendMenuW(menu, MF_STRING, ID_LOG_SELECT_ALL, UiText(IDS_MENU_SELECT_ALL));
+    ::AppendMenuW(menu, MF_SEPARATOR, 0, NULL);
+    ::AppendMenuW(menu, MF_STRING | (list.GetItemCount() > 0 ? MF_ENABLED : MF_GRAYED),
+                  ID_LOG_SAVE, UiText(IDS_MENU_SAVE_LOG));
+    ::AppendMenuW(menu, MF_STRING | (object.empty() ? MF_GRAYED : MF_ENABLED),
+                  ID_LOG_OPEN_FOLDER, UiText(IDS_MENU_OPEN_FOLDER));
+    const UINT chosen = static_cast<UINT>(::TrackPopupMenu(
+        menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, point.x, point.y, 0, owner, NULL));
+    ::DestroyMenu(menu);
+
+    switch (chosen) {
+    case ID_LOG_COPY:
+        CopyLogRows(list, owner);
+        break;
+    case ID_LOG_SELECT_ALL:
+        list.SelectAll();
+        break;
+    case ID_LOG_SAVE:
+        SaveLog(list, owner);
+        break;
+    case ID_LOG_OPEN_FOLDER:
+        OpenObjectFolder(object);
+        break;
+    }
+}
+
+bool OnLogKey(CListCtrlCl& list, HWND owner, WORD key)
+{
+    if (::GetKeyState(VK_CONTROL) >= 0) return false;
+    if (key == 'C') {
+        CopyLogRows(list, owner);
+        return true;
+    }
+    if (key == 'A') {
+        list.SelectAll();
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,21 @@
+// The log's context menu and its keys: "复制" (Ctrl+C), "全选" (Ctrl+A), "保存日志…" and, on an
+// object's row, "打开所在文件夹".
+#pragma once
+
+#include "controls/CListCtrlCl.h"
+#include "dialog/LogText.h"
+
+#include <vector>
+
+// The rows' texts in every column the list has; only the selected rows when asked.
+std::vector<LogCells> LogRows(CListCtrl& list, bool selectedOnly);
+
+// The selected rows on the clipboard as Unicode text: a line each, the columns tab-separated.
+void CopyLogRows(CListCtrl& list, HWND owner);
+
+// Shows the menu at a screen point, or below the focused row for (-1, -1) (Shift+F10, the menu
+// key), and does what is chosen.
+void ShowLogMenu(CListCtrlCl& list, HWND owner, LPARAM screenPoint);
+
+// Ctrl+C and Ctrl+A pressed in the log; false for any other key.
+bool OnLogKey(CListCtrlCl& list, HWND owner, WORD key);

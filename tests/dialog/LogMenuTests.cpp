@@ -1,0 +1,68 @@
+// The log's keys in the real dialog: Ctrl+A selects every row, Ctrl+C puts the selected rows on
+// the clipboard as Unicode text, a line each, the columns tab-separated as the log shows them.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "res/resource.h"
+#include "tests/dialog/SweepDlgDriver.h"
+#include "tests/support/TempTree.h"
+
+namespace {
+
+// A key pressed in the window with Ctrl held, as the keyboard would give it.
+void PressWithCtrl(HWND window, WORD key)
+{
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    const BYTE control = keys[VK_CONTROL];
+    keys[VK_CONTROL] = 0x80;
+    ::SetKeyboardState(keys);
+    ::SendMessageW(window, WM_KEYDOWN, key, 1);
+    keys[VK_CONTROL] = control;
+    ::SetKeyboardState(keys);
+}
+
+std::wstring ClipboardText(HWND owner)
+{
+    std::wstring text;
+    if (!::OpenClipboard(owner)) return L"<no clipboard>";
+    const HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
+    if (data != NULL) {
+        text = static_cast<const wchar_t*>(::GlobalLock(data));
+        ::GlobalUnlock(data);
+    }
+    ::CloseClipboard();
+    return text;
+}
+
+}  // namespace
+
+TEST(LogKeys, CtrlASelectsEveryRowAndCtrlCCopiesThem)
+{
+    TempTree tree;
+    tree.AddFile(L"a_tmp.txt");
+    int rows = 0;
+    int selected = 0;
+    std::wstring stamp;
+    std::wstring copied;
+    SweepDlgDriver::Run([&](SweepDlgDriver& d) {
+        d.SetCheck(IDC_CHECK_DELETE_FILES, true);
+        d.Clean(L"_tmp", tree.Root());
+        const HWND list = d.Item(IDC_LIST_LOG);
+        PressWithCtrl(list, 'A');
+        PressWithCtrl(list, 'C');
+        rows = ListView_GetItemCount(list);
+        selected = ListView_GetSelectedCount(list);
+        stamp = d.Rows().at(0).first;
+        copied = ClipboardText(d.Window());
+    });
+    EXPECT_EQ(rows, 5);
+    EXPECT_EQ(selected, rows);
+    EXPECT_EQ(copied, stamp + L"\t清除包含关键字[_tmp]的文件(关键字不区分大小写)。\r\n"
+                      L"√\t" + tree.Path(L"a_tmp.txt") + L"\r\n"
+                      L"\t\r\n" +
+                      stamp + L"\t清除包含关键字[_tmp]的目录。\r\n"
+                      L"\t\r\n");
+}
