@@ -21,8 +21,11 @@ BOOL CSweepApp::InitInstance()
     AfxEnableControlContainer();
     Enable3dControls();
 
-    const CommandLine command = ParseCommandLine(ProgramArguments());
-    if (command.kind == CommandLine::Run || command.kind == CommandLine::Usage) {
+    const std::vector<WString> args = ProgramArguments();
+    const WString dropped = LastOfSeveralPaths(args);
+    const CommandLine command = ParseCommandLine(args);
+    if (dropped.empty() &&
+        (command.kind == CommandLine::Run || command.kind == CommandLine::Usage)) {
         m_nExitCode = RelayToConsoleProgram();
         return FALSE;
     }
@@ -30,6 +33,7 @@ BOOL CSweepApp::InitInstance()
     CSweepDlg dlg;
     // A folder alone: Explorer's "Send To", or a folder dropped on the program's icon.
     if (command.kind == CommandLine::Window) dlg.SetFolder(command.folder);
+    if (!dropped.empty()) dlg.SetFolder(dropped);
     m_pMainWnd = &dlg;
     dlg.DoModal();
 

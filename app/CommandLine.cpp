@@ -30,12 +30,18 @@ CommandLine ParseCommandLine(const std::vector<WString>& args)
             command.kind = CommandLine::Usage;
             return command;
         }
-        if (name == _T("/F")) command.files = true;
-        else if (name == _T("/D")) command.folders = true;
-        else if (name == _T("/X")) command.exactMatch = true;
-        else if (name == _T("/C")) command.matchCase = true;
-        else if (name == _T("/P")) command.previewOnly = true;
-        else if (name == _T("/R")) command.toRecycleBin = true;
+        if (name == _T("/F"))
+            command.files = true;
+        else if (name == _T("/D"))
+            command.folders = true;
+        else if (name == _T("/X"))
+            command.exactMatch = true;
+        else if (name == _T("/C"))
+            command.matchCase = true;
+        else if (name == _T("/P"))
+            command.previewOnly = true;
+        else if (name == _T("/R"))
+            command.toRecycleBin = true;
         else if (name == _T("/L") && i + 1 < args.size() && !args[i + 1].empty())
             command.logFile = args[++i];
         else if (command.wrong.empty())
@@ -52,6 +58,15 @@ CommandLine ParseCommandLine(const std::vector<WString>& args)
         if (!positional.empty()) command.folder = positional[0];
     }
     return command;
+}
+
+WString LastOfSeveralPaths(const std::vector<WString>& args)
+{
+    if (args.size() < 2) return WString();
+    for (const WString& arg : args)
+        if (arg.empty() || arg[0] == '/' || arg.find_first_of(_T("\\:")) == WString::npos)
+            return WString();
+    return args.back();
 }
 
 int ExitCode(RunEnd end, bool faulted, bool anyFailed)

@@ -33,6 +33,12 @@ struct CommandLine {
 // The arguments after the program's name.
 CommandLine ParseCommandLine(const std::vector<WString>& args);
 
+// Several items sent to the window's program (Send To, or a drop on its icon) arrive as
+// several paths and nothing else: the folder the window opens on is the last, as a drop on the
+// window takes the last. Empty when the arguments are anything else: a keyword can hold neither
+// a backslash nor a colon, so a run's arguments are never all paths.
+WString LastOfSeveralPaths(const std::vector<WString>& args);
+
 const int kExitDone = 0;     // everything matched is gone, or listed by a preview
 const int kExitLeft = 1;     // some objects remain ("×" rows), or a fault ended the run
 const int kExitRefused = 2;  // the input was refused, or the folder could not be opened

@@ -33,17 +33,27 @@ WString Flags(const CommandLine& c)
 
 TEST(CommandLine, Parses)
 {
-    const CommandLine::Kind W = CommandLine::Window, U = CommandLine::Usage,
-                            R = CommandLine::Run, M = CommandLine::Malformed;
+    const CommandLine::Kind W = CommandLine::Window, U = CommandLine::Usage, R = CommandLine::Run,
+                            M = CommandLine::Malformed;
     const ParseRow rows[] = {
         {{}, W, L"", L"", L"FD----", L"", L""},
         {{L"C:\\a b"}, W, L"C:\\a b", L"", L"FD----", L"", L""},
         {{L"C:\\a", L"_tmp"}, R, L"C:\\a", L"_tmp", L"FD----", L"", L""},
         {{L"C:\\a", L"_tmp", L"/f"}, R, L"C:\\a", L"_tmp", L"F-----", L"", L""},
-        {{L"/D", L"C:\\a", L"/x", L"_tmp", L"/C", L"/p", L"/r"}, R, L"C:\\a", L"_tmp", L"-DXCPR",
-         L"", L""},
-        {{L"C:\\a", L"_tmp", L"/l", L"D:\\log.csv"}, R, L"C:\\a", L"_tmp", L"FD----",
-         L"D:\\log.csv", L""},
+        {{L"/D", L"C:\\a", L"/x", L"_tmp", L"/C", L"/p", L"/r"},
+         R,
+         L"C:\\a",
+         L"_tmp",
+         L"-DXCPR",
+         L"",
+         L""},
+        {{L"C:\\a", L"_tmp", L"/l", L"D:\\log.csv"},
+         R,
+         L"C:\\a",
+         L"_tmp",
+         L"FD----",
+         L"D:\\log.csv",
+         L""},
         {{L"", L"_tmp"}, R, L"", L"_tmp", L"FD----", L"", L""},
         {{L"C:\\a", L"_tmp", L"/?"}, U, L"", L"", L"------", L"", L""},
         {{L"C:\\a", L"_tmp", L"/L"}, M, L"", L"", L"FD----", L"", L"/L"},
@@ -64,6 +74,21 @@ TEST(CommandLine, Parses)
         EXPECT_EQ(c.logFile, row.logFile);
         EXPECT_EQ(c.wrong, row.wrong);
     }
+}
+
+TEST(CommandLine, SeveralPathsOpenTheWindowOnTheLast)
+{
+    const struct {
+        std::vector<WString> args;
+        const wchar_t* folder;
+    } rows[] = {
+        {{L"C:\\a", L"D:\\b c", L"\\\\server\\share\\d"}, L"\\\\server\\share\\d"},
+        {{L"C:\\a", L"Z:"}, L"Z:"},
+        {{L"C:\\a", L"_tmp"}, L""},          // a run
+        {{L"C:\\a", L"D:\\b", L"/P"}, L""},  // a run with a switch, refused as one
+        {{L"C:\\a"}, L""},                   // one folder: the window, as it always was
+    };
+    for (const auto& row : rows) EXPECT_EQ(row.folder, LastOfSeveralPaths(row.args));
 }
 
 TEST(CommandLine, ExitCodes)
