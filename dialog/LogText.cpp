@@ -1,5 +1,7 @@
 #include "dialog/LogText.h"
 
+#include "framework/Utf8.h"
+
 #include <windows.h>
 
 namespace {
@@ -25,17 +27,6 @@ WString CsvField(const WString& cell)
 }
 
 }  // namespace
-
-std::string ToUtf8(const WString& text)
-{
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(size > 0 ? size : 0), '\0');
-    if (size > 0)
-        ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &utf8[0],
-                              size, nullptr, nullptr);
-    return utf8;
-}
 
 WString LogLine(const LogCells& row)
 {

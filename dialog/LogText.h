@@ -9,8 +9,6 @@
 
 typedef std::vector<WString> LogCells;  // one text per column of the log
 
-std::string ToUtf8(const WString& text);
-
 // The row's cells separated by tabs, without a line end.
 WString LogLine(const LogCells& row);
 

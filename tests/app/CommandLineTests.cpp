@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/CommandLine.h"
-#include "tests/support/Utf8.h"
+#include "framework/Utf8.h"
 
 namespace {
 

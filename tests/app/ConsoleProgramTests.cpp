@@ -9,7 +9,7 @@
 
 #include "tests/app/ProgramPath.h"
 #include "tests/support/TempTree.h"
-#include "tests/support/Utf8.h"
+#include "framework/Utf8.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "engine/Deletion.h"
 #include "res/resource.h"
 #include "tests/dialog/SweepDlgDriver.h"
-#include "tests/support/Utf8.h"
+#include "framework/Utf8.h"
 
 static std::wstring WithoutLineEnd(std::wstring text)
 {

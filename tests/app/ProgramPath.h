@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "tests/support/Utf8.h"
+#include "framework/Utf8.h"
 
 // The build hands over a Unix path (UTF-8); Wine shows the Unix root as drive Z:.
 inline std::wstring WindowsPathOf(const char* unixPath)

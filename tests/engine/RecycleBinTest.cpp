@@ -1,7 +1,7 @@
 #include "engine/RecycleBin.h"
 
 #include "tests/support/TempTree.h"
-#include "tests/support/Utf8.h"
+#include "framework/Utf8.h"
 
 #include <gtest/gtest.h>
 

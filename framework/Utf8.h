@@ -1,5 +1,5 @@
 #pragma once
-// UTF-8 at the edges of the Windows tests: Unix paths, shell commands, printed logs.
+// UTF-8 at the program's edges: redirected output, the saved log; and the tests' Unix paths.
 
 #include <windows.h>
 
