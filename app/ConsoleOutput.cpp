@@ -1,6 +1,5 @@
 #include "app/ConsoleOutput.h"
 
-#include "dialog/LogText.h"
 #include "framework/Utf8.h"
 
 void WriteLine(DWORD stream, const WString& text)

@@ -66,7 +66,9 @@ TEST(RecycleBin, SendsObjectsToTheTrashAndRefusesWhatTheShellCannotTake)
         const std::string name = ToUtf8(row.object);
 
         ASSERT_EQ(row.recycled, SystemRecycleBin().Recycle(tree.LongPath(row.object))) << name;
-        if (!row.twin.empty()) EXPECT_EQ(L"content of " + row.twin, tree.Content(row.twin)) << name;
+        if (!row.twin.empty()) {
+            EXPECT_EQ(L"content of " + row.twin, tree.Content(row.twin)) << name;
+        }
         if (!row.recycled) {
             EXPECT_EQ(L"content of " + probe, tree.Content(probe)) << name;
             continue;
