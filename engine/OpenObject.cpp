@@ -112,9 +112,12 @@ std::unique_ptr<OpenObject> OpenObject::OpenRoot(FileSystem& fileSystem, const W
     // above be no link either, so that locations can be checked below it.
     ULONG options = nt::kDirectoryFile | nt::kOpenForBackupIntent | nt::kSynchronousIo;
     if (volume->checkLocations) options |= nt::kOpenReparsePoint;
+    // A volume's root folder is named with its closing backslash: without it, "\??\C:" is
+    // the volume itself.
+    WString above = isVolumeRoot ? path : path.substr(0, cut);
+    if (above.size() <= VolumeLength(above)) above += _T('\\');
     HANDLE handle;
-    if (!nt::Succeeded(fileSystem.Open(nullptr,
-                                       isVolumeRoot ? path + _T("\\") : path.substr(0, cut),
+    if (!nt::Succeeded(fileSystem.Open(nullptr, above,
                                        nt::kListDirectory | nt::kReadAttributes | nt::kSynchronize,
                                        nt::kShareAll, options, handle)))
         return nullptr;

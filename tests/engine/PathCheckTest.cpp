@@ -67,6 +67,9 @@ TEST(OpenRoot, OpensOnlyAPlainFolder)
     EXPECT_TRUE(OpenObject::OpenRoot(SystemFileSystem(), tree.LongPath(L"plain")));
     EXPECT_FALSE(OpenObject::OpenRoot(SystemFileSystem(), tree.LongPath(L"file.txt")));
     EXPECT_FALSE(OpenObject::OpenRoot(SystemFileSystem(), tree.LongPath(L"missing")));
+    // A folder right below a drive's root: the folder above is the root, named "C:\".
+    EXPECT_TRUE(OpenObject::OpenRoot(SystemFileSystem(), L"\\\\?\\C:\\windows"));
+    EXPECT_TRUE(OpenObject::OpenRoot(SystemFileSystem(), L"\\\\?\\C:\\"));
     if (tree.AddLink(L"link", tree.Path(L"plain"))) {
         EXPECT_FALSE(OpenObject::OpenRoot(SystemFileSystem(), tree.LongPath(L"link")));
     }

@@ -287,6 +287,8 @@ NTSTATUS ModelFileSystem::Open(HANDLE folder, const WString& name, ULONG access,
     } else {
         if (name.compare(0, kNtPrefix.size(), kNtPrefix) != 0) return nt::kObjectNameInvalid;
         WString rest = name.substr(kNtPrefix.size());
+        // "\??\C:" is the volume itself, a device: only "\??\C:\" is its root folder.
+        if (rest.find(_T('\\')) == WString::npos) return nt::kNotADirectory;
         while (!rest.empty() && rest.back() == _T('\\')) rest.pop_back();
         if (volume.wow64 && m_redirectionOff == 0) rest = Redirected(rest);
         if (plan) {
