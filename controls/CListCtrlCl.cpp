@@ -74,6 +74,28 @@ BOOL CListCtrlCl::SetRowTextColor(COLORREF crText)
     return TRUE;
 }
 
+void CListCtrlCl::SetCellText(int nRow, int nColumn, LPCTSTR lpszText)
+{
+    RowData* pRow = reinterpret_cast<RowData*>(GetItemData(nRow));
+    if (pRow == nullptr || nColumn >= pRow->GetCount()) return;
+    SetItem(nRow, nColumn, LVIF_TEXT, lpszText, 0, 0, 0, 0);
+    pRow->SetText(nColumn, lpszText);
+}
+
+void CListCtrlCl::SetSortValue(int nRow, int nColumn, ULONGLONG value)
+{
+    RowData* pRow = reinterpret_cast<RowData*>(GetItemData(nRow));
+    if (pRow != nullptr) pRow->SetSortValue(nColumn, value);
+}
+
+int CListCtrlCl::FindRow(DWORD_PTR rowData) const
+{
+    LVFINDINFOW find = {};
+    find.flags = LVFI_PARAM;
+    find.lParam = static_cast<LPARAM>(rowData);
+    return FindItem(&find);
+}
+
 void CListCtrlCl::PreSubclassWindow()
 {
     // The list view then asks for every row to be drawn.
@@ -96,12 +118,9 @@ void CListCtrlCl::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult)
 int CALLBACK CListCtrlCl::CompareRows(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
 {
     const CListCtrlCl* pList = reinterpret_cast<const CListCtrlCl*>(lParamSort);
-    // A row that was not added through AddRow carries no texts; it sorts as empty texts.
-    const RowData* pFirst = reinterpret_cast<const RowData*>(lParam1);
-    const RowData* pSecond = reinterpret_cast<const RowData*>(lParam2);
-    LPCTSTR lpszFirst = pFirst != nullptr ? pFirst->GetText(pList->m_nSortColumn) : L"";
-    LPCTSTR lpszSecond = pSecond != nullptr ? pSecond->GetText(pList->m_nSortColumn) : L"";
-    return CompareRowTexts(lpszFirst, lpszSecond, pList->m_bAscending);
+    return ::CompareRows(reinterpret_cast<const RowData*>(lParam1),
+                         reinterpret_cast<const RowData*>(lParam2), pList->m_nSortColumn,
+                         pList->m_bAscending);
 }
 
 void CListCtrlCl::MeasureItem(LPMEASUREITEMSTRUCT /*lpMeasureItemStruct*/)

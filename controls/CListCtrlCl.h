@@ -23,6 +23,12 @@ public:
     BOOL AddRow(LPCTSTR lpszFirst, ...);
     // Colour of every cell's text from the next drawing on.
     BOOL SetRowTextColor(COLORREF crText);
+    // A cell of a row added by AddRow, shown and kept for sorting.
+    void SetCellText(int nRow, int nColumn, LPCTSTR lpszText);
+    // The row sorts by `value` in nColumn rather than by its text there.
+    void SetSortValue(int nRow, int nColumn, ULONGLONG value);
+    // Where the row added by AddRow with item data `rowData` is now (sorting moves rows), or -1.
+    int FindRow(DWORD_PTR rowData) const;
 
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
 

@@ -14,8 +14,9 @@
 #include "res/resource.h"
 
 namespace {
-// The log's first column at 96 DPI; the second takes the rest of the list.
+// The log's first and last columns at 96 DPI; the object column takes the rest of the list.
 const int kOperationColumnWidth = 100;
+const int kSizeColumnWidth = 80;
 }  // namespace
 
 CSweepDlg::CSweepDlg(CWnd* pParent)
@@ -29,6 +30,7 @@ CSweepDlg::CSweepDlg(CWnd* pParent)
       m_hSmallIcon(NULL),
       m_bPreviewOnly(0),
       m_hRunWindow(NULL),
+      m_headingRow(0),
       m_bCloseAfterRun(false)
 {
 }
@@ -117,19 +119,23 @@ void CSweepDlg::InitLogList()
 
     m_listLog.AddColumn(1, UiText(IDS_COLUMN_OPERATION), LVCFMT_LEFT, 0);
     m_listLog.AddColumn(2, UiText(IDS_COLUMN_OBJECT), LVCFMT_LEFT, 0);
+    m_listLog.AddColumn(3, UiText(IDS_COLUMN_SIZE), LVCFMT_RIGHT, 0);
     SizeLogColumns(GetWindowDpi(m_hWnd));
 
     UpdateData(TRUE);
 }
 
-// The operation column keeps its width at the scale, and the object column fills the rest.
+// The operation and size columns keep their widths at the scale, and the object column fills
+// the rest.
 void CSweepDlg::SizeLogColumns(UINT dpi)
 {
     CRect client;
     m_listLog.GetClientRect(&client);
     const int operationWidth = ScaleToDpi(kOperationColumnWidth, dpi);
+    const int sizeWidth = ScaleToDpi(kSizeColumnWidth, dpi);
     m_listLog.SetColumnWidth(0, operationWidth);
-    m_listLog.SetColumnWidth(1, client.Width() - operationWidth);
+    m_listLog.SetColumnWidth(1, client.Width() - operationWidth - sizeWidth);
+    m_listLog.SetColumnWidth(2, sizeWidth);
 }
 
 // The big icon (title bar, Alt+Tab, the minimised window) and the small one, each drawn from

@@ -56,6 +56,7 @@ private:
     void RunEnded(RunEnd end, bool faulted) override;
     // Shows at most `most` of the reports that wait; returns how many it showed.
     size_t ShowRunProgress(size_t most);
+    void ShowRow(const RunTexts::Row& row);
     void ShowRunEnd(RunEnd end, bool faulted);
     // During a run the inputs are disabled and "现在清理" is "停止".
     void SetRunning(bool bRunning);
@@ -84,5 +85,6 @@ private:
     std::unique_ptr<RunTexts> m_runTexts;
     HWND m_hRunWindow;  // what the job's thread posts to: set before it starts, never while it goes
     CString m_runFolderText;  // the folder text as read when the run began
+    DWORD_PTR m_headingRow;   // the item data of the pass's heading row, which sorting may move
     bool m_bCloseAfterRun;
 };

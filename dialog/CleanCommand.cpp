@@ -18,6 +18,9 @@ const UINT kRunTimerMilliseconds = 33;
 // in hand and done, so about 250 rows, far more than a run reports in the time.
 const size_t kReportsPerTick = 500;
 
+// The log's column of sizes.
+const int kSizeColumn = 2;
+
 // The inputs that a run in hand keeps as they were when it began.
 const int kRunInputs[] = {IDC_EDIT_PATH,          IDC_BUTTON_BROWSE,    IDC_COMBO_KEYWORD,
                           IDC_CHECK_EXACT_MATCH,  IDC_CHECK_MATCH_CASE, IDC_CHECK_DELETE_FOLDERS,
@@ -112,14 +115,29 @@ size_t CSweepDlg::ShowRunProgress(size_t most)
     for (const RunReport& report : reports) m_runTexts->Add(report, rows, status);
     if (!rows.empty()) {
         m_listLog.SetRedraw(FALSE);
-        for (const RunTexts::Row& row : rows)
-            m_listLog.AddRow(row.first.c_str(), row.second.c_str());
+        for (const RunTexts::Row& row : rows) ShowRow(row);
         m_listLog.SetRedraw(TRUE);
         m_listLog.EnsureVisible(m_listLog.GetItemCount() - 1, FALSE);
         m_listLog.InvalidateRect(NULL);
     }
     if (!status.empty()) SetDlgItemText(IDC_STATIC_STATUS, status.c_str());
     return reports.size();
+}
+
+void CSweepDlg::ShowRow(const RunTexts::Row& row)
+{
+    // A pass's total goes into its heading row, wherever a sort has moved it.
+    if (row.sizeOfHeading) {
+        const int heading = m_listLog.FindRow(m_headingRow);
+        if (heading < 0) return;
+        m_listLog.SetCellText(heading, kSizeColumn, row.size.c_str());
+        m_listLog.SetSortValue(heading, kSizeColumn, row.bytes);
+        return;
+    }
+    m_listLog.AddRow(row.operation.c_str(), row.object.c_str(), row.size.c_str());
+    const int added = m_listLog.GetItemCount() - 1;
+    if (!row.size.empty()) m_listLog.SetSortValue(added, kSizeColumn, row.bytes);
+    if (row.heading) m_headingRow = m_listLog.GetItemData(added);
 }
 
 LRESULT CSweepDlg::OnRunEnded(WPARAM wParam, LPARAM lParam)

@@ -144,6 +144,12 @@ BOOL CListCtrl::EnsureVisible(int nItem, BOOL bPartialOK)
                                            static_cast<LPARAM>(bPartialOK)));
 }
 
+int CListCtrl::FindItem(LVFINDINFO* pFindInfo, int nStart) const
+{
+    return static_cast<int>(::SendMessage(m_hWnd, LVM_FINDITEM, static_cast<WPARAM>(nStart),
+                                          reinterpret_cast<LPARAM>(pFindInfo)));
+}
+
 COLORREF CListCtrl::GetBkColor() const
 {
     return static_cast<COLORREF>(::SendMessage(m_hWnd, LVM_GETBKCOLOR, 0, 0));

@@ -32,6 +32,8 @@ public:
     COLORREF GetBkColor() const;
     // Scrolls the list so that the item is in view.
     BOOL EnsureVisible(int nItem, BOOL bPartialOK);
+    // The first item after nStart that answers pFindInfo, or -1.
+    int FindItem(LVFINDINFO* pFindInfo, int nStart = -1) const;
 
     // The bound header object, else a temporary wrapper; NULL when the list has no header.
     CHeaderCtrl* GetHeaderCtrl();

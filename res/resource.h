@@ -45,6 +45,8 @@
 #define IDS_FAULTED 235
 #define IDS_PREVIEW_DONE 236
 #define IDS_PREVIEW_STOPPED 237
+#define IDS_COLUMN_SIZE 238
+#define IDS_SIZE_BYTES 239
 
 // System-menu command of the about box entry.
 #define IDM_ABOUTBOX 0x0010

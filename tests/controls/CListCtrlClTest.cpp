@@ -227,3 +227,37 @@ TEST(ReportListSorting, SortsRowsOfARealHeaderClick)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ReportListSorting, SortsByTheRowsValuesWhereTheyHaveThem)
+{
+    ReportListHost host;
+    host.AddLogColumns();
+    CListCtrlCl& list = host.List();
+    list.AddColumn(3, L"大小", LVCFMT_RIGHT, 80);
+    // As texts "999 字节" would come last and "12.5 KB" before "2.00 KB".
+    const struct {
+        const wchar_t* name;
+        const wchar_t* size;
+        ULONGLONG bytes;
+    } rows[] = {{L"b", L"2.00 KB", 2048}, {L"blank", L"", 0}, {L"c", L"999 字节", 999},
+                {L"a", L"12.5 KB", 12800}};
+    for (const auto& row : rows) {
+        list.AddRow(L"", row.name, row.size);
+        if (*row.size != L'\0') list.SetSortValue(list.GetItemCount() - 1, 2, row.bytes);
+    }
+    host.ClickColumn(2);
+    EXPECT_EQ((Texts{L"blank", L"c", L"b", L"a"}), host.ShownColumn(1));
+
+    // A cell set later is shown, found where the sort moved its row, and sorted by.
+    const int blank = list.FindRow(list.GetItemData(0));
+    ASSERT_EQ(0, blank);
+    list.SetCellText(blank, 2, L"1.00 MB");
+    list.SetSortValue(blank, 2, 1048576);
+    host.ClickColumn(2);  // descending
+    EXPECT_EQ((Texts{L"1.00 MB", L"12.5 KB", L"2.00 KB", L"999 字节"}), host.ShownColumn(2));
+    EXPECT_STREQ(L"1.00 MB", RowOf(list, 0).GetText(2));
+}
+
+}  // namespace

@@ -198,7 +198,7 @@ TEST(RunControl, PreviewListsExactlyWhatTheRunThenDeletes)
         EXPECT_EQ(tree.Entries(), before);
         const std::vector<Row> preview = d.Rows();
         EXPECT_EQ(d.Text(IDC_STATIC_STATUS),
-                  Fill(L"预览[%s]完毕：将删除 1 个文件、2 个目录。", tree.Root()));
+                  Fill(L"预览[%s]完毕：将删除 1 个文件、2 个目录，共 0 字节。", tree.Root()));
         EXPECT_TRUE(d.IsChecked(IDC_CHECK_PREVIEW));
 
         d.SetCheck(IDC_CHECK_PREVIEW, false);
