@@ -21,6 +21,7 @@ const int kFirstColumnFillOverhang = 2;
 
 BEGIN_MESSAGE_MAP(CListCtrlCl, CListCtrl)
     ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)
+    ON_MESSAGE(WM_KEYDOWN, OnKeyDown)
     ON_WM_MEASUREITEM_REFLECT()
     ON_WM_MEASUREITEM()
 END_MESSAGE_MAP()
@@ -54,6 +55,8 @@ BOOL CListCtrlCl::AddRow(LPCTSTR lpszFirst, ...)
     const int nRow = InsertItem(LVIF_TEXT | LVIF_PARAM, GetItemCount(), lpszFirst, 0, 0, 0,
                                 reinterpret_cast<LPARAM>(row.get()));
     if (nRow < 0) return TRUE;  // a refused row has nothing to carry texts
+    // The list view gives a new row an unticked box; it gets one only when given one.
+    if (CheckBoxesEnabled()) SetItemState(nRow, 0, LVIS_STATEIMAGEMASK);
 
     va_list args;
     va_start(args, lpszFirst);
@@ -94,6 +97,50 @@ int CListCtrlCl::FindRow(DWORD_PTR rowData) const
     find.flags = LVFI_PARAM;
     find.lParam = static_cast<LPARAM>(rowData);
     return FindItem(&find);
+}
+
+void CListCtrlCl::EnableCheckBoxes(BOOL bEnable)
+{
+    if (CheckBoxesEnabled() == bEnable) return;
+    SetItemState(-1, 0, LVIS_STATEIMAGEMASK);
+    SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES, bEnable ? LVS_EX_CHECKBOXES : 0);
+    // Turned on, the list view gives every row an unticked box.
+    if (bEnable) SetItemState(-1, 0, LVIS_STATEIMAGEMASK);
+}
+
+BOOL CListCtrlCl::CheckBoxesEnabled() const
+{
+    return (::SendMessageW(m_hWnd, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_CHECKBOXES) != 0;
+}
+
+void CListCtrlCl::SelectAll()
+{
+    SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
+}
+
+LRESULT CListCtrlCl::OnKeyDown(WPARAM wParam, LPARAM /*lParam*/)
+{
+    if (wParam == VK_SPACE && CheckBoxesEnabled()) {
+        ToggleSelectedChecks();
+        return 0;
+    }
+    if (wParam == 'A' && ::GetKeyState(VK_CONTROL) < 0) {
+        SelectAll();
+        return 0;
+    }
+    return Default();
+}
+
+void CListCtrlCl::ToggleSelectedChecks()
+{
+    int nTo = -1;
+    for (int nRow = GetNextItem(-1, LVNI_SELECTED); nRow != -1;
+         nRow = GetNextItem(nRow, LVNI_SELECTED)) {
+        const int nCheck = GetCheck(nRow);
+        if (nCheck < 0) continue;
+        if (nTo < 0) nTo = nCheck == 0 ? 1 : 0;
+        SetCheck(nRow, nTo);
+    }
 }
 
 void CListCtrlCl::PreSubclassWindow()
@@ -144,6 +191,22 @@ void CListCtrlCl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     for (int nColumn = 0;
          SendMessage(LVM_GETCOLUMNW, nColumn, reinterpret_cast<LPARAM>(&column)) != 0; ++nColumn)
         DrawCell(pDC, nRow, nColumn, bSelected, dpi);
+    DrawCheckBox(lpDrawItemStruct->hDC, nRow);
+}
+
+// The list view places, hit-tests and toggles a row's box, but an owner-drawn list draws it:
+// left of the row's (empty) icon, in the middle of the row.
+void CListCtrlCl::DrawCheckBox(HDC hDC, int nRow)
+{
+    const UINT nImage = GetItemState(nRow, LVIS_STATEIMAGEMASK) >> 12;
+    const HIMAGELIST hImages =
+        reinterpret_cast<HIMAGELIST>(SendMessage(LVM_GETIMAGELIST, LVSIL_STATE, 0));
+    CRect rcIcon;
+    if (nImage == 0 || hImages == nullptr || !GetSubItemRect(nRow, 0, LVIR_ICON, rcIcon)) return;
+    int cx = 0, cy = 0;
+    ::ImageList_GetIconSize(hImages, &cx, &cy);
+    ::ImageList_Draw(hImages, static_cast<int>(nImage) - 1, hDC, rcIcon.left - cx,
+                     rcIcon.top + (rcIcon.Height() - cy) / 2, ILD_NORMAL);
 }
 
 // Fills one cell and draws its text in the list's font, colour and the column's alignment.

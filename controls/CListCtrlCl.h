@@ -30,12 +30,20 @@ public:
     // Where the row added by AddRow with item data `rowData` is now (sorting moves rows), or -1.
     int FindRow(DWORD_PTR rowData) const;
 
+    // Rows may then carry the list's own check boxes (SetCheck); rows have none until given
+    // one, and none is left when they are turned off.
+    void EnableCheckBoxes(BOOL bEnable);
+    BOOL CheckBoxesEnabled() const;
+    // Ctrl+A: selects every row.
+    void SelectAll();
+
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
 
 protected:
     virtual void PreSubclassWindow();
 
     afx_msg void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg LRESULT OnKeyDown(WPARAM wParam, LPARAM lParam);
     afx_msg void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
     afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
     DECLARE_MESSAGE_MAP()
@@ -43,6 +51,9 @@ protected:
 private:
     static int CALLBACK CompareRows(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
     void DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected, UINT dpi);
+    void DrawCheckBox(HDC hDC, int nRow);
+    // Space: the boxes of the selected rows all turn to the opposite of the first one's.
+    void ToggleSelectedChecks();
 
     BOOL m_bAscending;
     int m_nSortColumn;

@@ -31,6 +31,8 @@ CSweepDlg::CSweepDlg(CWnd* pParent)
       m_bPreviewOnly(0),
       m_hRunWindow(NULL),
       m_headingRow(0),
+      m_bPicksApply(false),
+      m_pickInputs(),
       m_bCloseAfterRun(false)
 {
 }
@@ -70,6 +72,13 @@ BEGIN_MESSAGE_MAP(CSweepDlg, CDialog)
     ON_WM_QUERYDRAGICON()
     ON_BN_CLICKED(IDC_BUTTON_BROWSE, OnButtonBrowse)
     ON_BN_CLICKED(IDC_BUTTON_CLEAN, OnButtonClean)
+    ON_CONTROL(EN_CHANGE, IDC_EDIT_PATH, OnInputChanged)
+    ON_CONTROL(CBN_EDITCHANGE, IDC_COMBO_KEYWORD, OnInputChanged)
+    ON_CONTROL(CBN_SELCHANGE, IDC_COMBO_KEYWORD, OnInputChanged)
+    ON_BN_CLICKED(IDC_CHECK_EXACT_MATCH, OnInputChanged)
+    ON_BN_CLICKED(IDC_CHECK_MATCH_CASE, OnInputChanged)
+    ON_BN_CLICKED(IDC_CHECK_DELETE_FOLDERS, OnInputChanged)
+    ON_BN_CLICKED(IDC_CHECK_DELETE_FILES, OnInputChanged)
     ON_WM_DROPFILES()
     ON_WM_GETMINMAXINFO()
     ON_MESSAGE(WM_RUN_REPORTS, OnRunReports)

@@ -11,6 +11,8 @@
 #include "framework/MessageMap.h"
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 // Posted by the run's thread when the run is over: the RunEnd, and 1 when a fault ended it.
 const UINT WM_RUN_ENDED = WM_APP + 1;
@@ -34,6 +36,8 @@ protected:
     HCURSOR OnQueryDragIcon();
     void OnButtonBrowse();
     void OnButtonClean();
+    // The folder text, the keyword or an option changed: a preview's picks no longer apply.
+    void OnInputChanged();
     void OnDropFiles(HDROP hDropInfo);
     void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
     LRESULT OnRunReports(WPARAM wParam, LPARAM lParam);
@@ -61,6 +65,18 @@ private:
     // During a run the inputs are disabled and "现在清理" is "停止".
     void SetRunning(bool bRunning);
 
+    // A preview's picks (CleanCommand.cpp): each "○" row carries a box, and the run that
+    // follows with the same inputs deletes the ticked objects only.
+    struct Inputs {
+        WString folder;
+        WString keyword;
+        int options[4];
+        bool operator==(const Inputs& other) const;
+    };
+    Inputs CurrentInputs() const;
+    std::shared_ptr<const Picks> TickedPicks() const;
+    void DropPicks();
+
     CListCtrlCl m_listLog;
     CEdit m_editPath;
     CStatic m_staticPathLabel;
@@ -86,5 +102,11 @@ private:
     HWND m_hRunWindow;  // what the job's thread posts to: set before it starts, never while it goes
     CString m_runFolderText;  // the folder text as read when the run began
     DWORD_PTR m_headingRow;   // the item data of the pass's heading row, which sorting may move
+
+    // The preview whose picks apply: its inputs, and its "○" rows (item data) with their
+    // objects, in the order listed.
+    bool m_bPicksApply;
+    Inputs m_pickInputs;
+    std::vector<std::pair<DWORD_PTR, PathEntry>> m_pickRows;
     bool m_bCloseAfterRun;
 };

@@ -8,6 +8,8 @@
 #include "engine/PathCheck.h"
 #include "res/resource.h"
 
+#include <unordered_set>
+
 namespace {
 
 const UINT_PTR kRunTimer = 1;
@@ -67,13 +69,22 @@ void CSweepDlg::OnButtonClean()
         return;
     }
     UpdateData(TRUE);
-    StartRun({folder, shown, keywordText.Text(), m_bExactMatch, m_bMatchCase, m_bDeleteFiles == 1,
-              m_bDeleteFolders == 1, m_bPreviewOnly == 1});
+    CleanRequest request{folder, shown, keywordText.Text(), m_bExactMatch, m_bMatchCase,
+                         m_bDeleteFiles == 1, m_bDeleteFolders == 1, m_bPreviewOnly == 1};
+    if (m_bPicksApply && !request.previewOnly && CurrentInputs() == m_pickInputs)
+        request.picks = TickedPicks();
+    StartRun(request);
 }
 
 void CSweepDlg::StartRun(const CleanRequest& request)
 {
     m_runTexts.reset(new RunTexts(request.keyword, request.matchCase, request.previewOnly));
+    // Picks serve one run; a preview gives new ones.
+    DropPicks();
+    if (request.previewOnly) {
+        m_pickInputs = CurrentInputs();
+        m_listLog.EnableCheckBoxes(TRUE);
+    }
     SetRunning(true);
     m_hRunWindow = m_hWnd;
     m_run.reset(new CleanJob(request, *this));
@@ -138,6 +149,10 @@ void CSweepDlg::ShowRow(const RunTexts::Row& row)
     const int added = m_listLog.GetItemCount() - 1;
     if (!row.size.empty()) m_listLog.SetSortValue(added, kSizeColumn, row.bytes);
     if (row.heading) m_headingRow = m_listLog.GetItemData(added);
+    if (row.pick) {
+        m_listLog.SetCheck(added);
+        m_pickRows.emplace_back(m_listLog.GetItemData(added), row.entry);
+    }
 }
 
 LRESULT CSweepDlg::OnRunEnded(WPARAM wParam, LPARAM lParam)
@@ -146,6 +161,10 @@ LRESULT CSweepDlg::OnRunEnded(WPARAM wParam, LPARAM lParam)
     ShowRunProgress(SIZE_MAX);
     m_run.reset();
     SetRunning(false);
+    // Only a preview that listed everything gives picks.
+    m_bPicksApply = m_listLog.CheckBoxesEnabled() &&
+                    static_cast<RunEnd>(wParam) == RunEnd::Completed && lParam == 0;
+    if (!m_bPicksApply) DropPicks();
     ShowRunEnd(static_cast<RunEnd>(wParam), lParam != 0);
     if (m_bCloseAfterRun) EndDialog(IDCANCEL);
     return 0;
@@ -179,4 +198,47 @@ void CSweepDlg::OnCancel()
         return;
     }
     CDialog::OnCancel();
+}
+
+bool CSweepDlg::Inputs::operator==(const Inputs& other) const
+{
+    return folder == other.folder && keyword == other.keyword &&
+           std::equal(std::begin(options), std::end(options), std::begin(other.options));
+}
+
+// What a preview's picks depend on; "仅预览" and "移到回收站" say how, not what.
+CSweepDlg::Inputs CSweepDlg::CurrentInputs() const
+{
+    CString folder, keyword;
+    GetDlgItemText(IDC_EDIT_PATH, folder);
+    GetDlgItemText(IDC_COMBO_KEYWORD, keyword);
+    return {folder.Text(),
+            keyword.Text(),
+            {m_bExactMatch, m_bMatchCase, m_bDeleteFolders, m_bDeleteFiles}};
+}
+
+// The ticked rows' objects, in the order the preview listed them: the run's passes expect
+// the walk's order, whatever order a sort has given the rows.
+std::shared_ptr<const Picks> CSweepDlg::TickedPicks() const
+{
+    std::unordered_set<DWORD_PTR> ticked;
+    for (int row = 0; row < m_listLog.GetItemCount(); ++row)
+        if (m_listLog.GetCheck(row) == 1) ticked.insert(m_listLog.GetItemData(row));
+    auto picks = std::make_shared<Picks>();
+    for (const auto& pick : m_pickRows)
+        if (ticked.count(pick.first) != 0)
+            (pick.second.isFile == 1 ? picks->files : picks->folders).push_back(pick.second);
+    return picks;
+}
+
+void CSweepDlg::DropPicks()
+{
+    m_bPicksApply = false;
+    m_pickRows.clear();
+    m_listLog.EnableCheckBoxes(FALSE);
+}
+
+void CSweepDlg::OnInputChanged()
+{
+    if (!IsRunning()) DropPicks();
 }
