@@ -24,8 +24,8 @@ public:
         if (nt::Succeeded(status)) peak = std::max(peak, ++open);
         return status;
     }
-    NTSTATUS QueryDirectory(HANDLE folder, ULONG infoClass, bool restart, void* buffer,
-                            ULONG size, ULONG& written) override
+    NTSTATUS QueryDirectory(HANDLE folder, ULONG infoClass, bool restart, void* buffer, ULONG size,
+                            ULONG& written) override
     {
         return m_system.QueryDirectory(folder, infoClass, restart, buffer, size, written);
     }
@@ -33,8 +33,7 @@ public:
     {
         return m_system.QueryInformation(object, infoClass, buffer, size);
     }
-    NTSTATUS SetInformation(HANDLE object, ULONG infoClass, const void* buffer,
-                            ULONG size) override
+    NTSTATUS SetInformation(HANDLE object, ULONG infoClass, const void* buffer, ULONG size) override
     {
         return m_system.SetInformation(object, infoClass, buffer, size);
     }

@@ -42,7 +42,8 @@ bool RunPass(Pass pass, const PathList& list, const CleanRequest& request, Delet
         const Outcome outcome = Handle(entry, pass, request, deleter);
         if (pass == Pass::Folders) report.Working(pass, entry.path);
         // Folders come in walk order: one inside a counted folder follows it directly.
-        const bool inside = !counted.empty() && entry.relative.compare(0, counted.size(), counted) == 0;
+        const bool inside =
+            !counted.empty() && entry.relative.compare(0, counted.size(), counted) == 0;
         if (outcome != Outcome::Failed && !inside) {
             total += entry.size;
             if (pass == Pass::Folders) counted = entry.relative + _T("\\");

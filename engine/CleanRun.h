@@ -73,10 +73,10 @@ RunEnd RunClean(const CleanRequest& request, ICleanReport& report, const std::at
                 FileSystem& fileSystem, RecycleBin* recycleBin = nullptr);
 
 #ifdef _WIN32
-// The same on the system's file system.
+// The same on the system's file system and recycle bin.
 inline RunEnd RunClean(const CleanRequest& request, ICleanReport& report,
                        const std::atomic<bool>& stop)
 {
-    return RunClean(request, report, stop, SystemFileSystem());
+    return RunClean(request, report, stop, SystemFileSystem(), &SystemRecycleBin());
 }
 #endif

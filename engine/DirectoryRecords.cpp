@@ -44,11 +44,10 @@ bool ReadDirectoryRecords(const nt::DirectoryRecordLayout& layout, const void* b
             const DWORD attributes = ReadAt<ULONG>(record, nt::kRecordAttributes);
             const bool tagged =
                 layout.eaSize != nt::kNone && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
-            entries.push_back({std::move(name), attributes,
-                               tagged ? ReadAt<ULONG>(record, layout.eaSize) : 0,
-                               layout.fileId != nt::kNone ? ReadAt<ULONGLONG>(record, layout.fileId)
-                                                          : 0,
-                               ReadAt<ULONGLONG>(record, nt::kRecordEndOfFile)});
+            entries.push_back(
+                {std::move(name), attributes, tagged ? ReadAt<ULONG>(record, layout.eaSize) : 0,
+                 layout.fileId != nt::kNone ? ReadAt<ULONGLONG>(record, layout.fileId) : 0,
+                 ReadAt<ULONGLONG>(record, nt::kRecordEndOfFile)});
         }
         const ULONG next = ReadAt<ULONG>(record, nt::kRecordNextOffset);
         if (next == 0) return true;

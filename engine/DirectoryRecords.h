@@ -15,9 +15,9 @@ bool IsLinkMark(DWORD attributes, DWORD reparseTag);
 struct ListedEntry {
     WString name;
     DWORD attributes;
-    DWORD reparseTag;    // 0 when the listing does not say
-    ULONGLONG fileId;    // 0 when the listing does not say
-    ULONGLONG size;      // a file's end of file
+    DWORD reparseTag;  // 0 when the listing does not say
+    ULONGLONG fileId;  // 0 when the listing does not say
+    ULONGLONG size;    // a file's end of file
 
     bool IsFolder() const { return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
     bool IsLink() const { return IsLinkMark(attributes, reparseTag); }

@@ -19,8 +19,7 @@ public:
     virtual NTSTATUS QueryDirectory(HANDLE folder, ULONG infoClass, bool restart, void* buffer,
                                     ULONG size, ULONG& written) = 0;
     // NtQueryInformationFile and NtSetInformationFile.
-    virtual NTSTATUS QueryInformation(HANDLE object, ULONG infoClass, void* buffer,
-                                      ULONG size) = 0;
+    virtual NTSTATUS QueryInformation(HANDLE object, ULONG infoClass, void* buffer, ULONG size) = 0;
     virtual NTSTATUS SetInformation(HANDLE object, ULONG infoClass, const void* buffer,
                                     ULONG size) = 0;
     // NtQueryObject: the object's own name in the system's namespace, however long.

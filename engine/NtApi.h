@@ -17,7 +17,10 @@ typedef LONG NTSTATUS;
 
 namespace nt {
 
-inline bool Succeeded(NTSTATUS status) { return status >= 0; }
+inline bool Succeeded(NTSTATUS status)
+{
+    return status >= 0;
+}
 
 // Status codes, as the system returns them.
 const NTSTATUS kSuccess = 0;

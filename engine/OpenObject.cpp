@@ -8,8 +8,8 @@ const ULONG kOpenAsItself = nt::kOpenReparsePoint | nt::kOpenForBackupIntent | n
 
 // Attributes a program may set; the rest (folder, reparse point, compression, ...) the
 // system keeps itself.
-const DWORD kSettableAttributes = 0x1 | 0x2 | 0x4 | 0x20 | 0x100 | 0x1000 | 0x2000 | 0x80000 |
-                                  0x100000;
+const DWORD kSettableAttributes =
+    0x1 | 0x2 | 0x4 | 0x20 | 0x100 | 0x1000 | 0x2000 | 0x80000 | 0x100000;
 
 // How a file system says it does not know an information class or a flag.
 bool IsRefusedClass(NTSTATUS status)
@@ -89,7 +89,10 @@ OpenObject::OpenObject(std::shared_ptr<Volume> volume, HANDLE handle, WString lo
 {
 }
 
-OpenObject::~OpenObject() { Close(); }
+OpenObject::~OpenObject()
+{
+    Close();
+}
 
 void OpenObject::Close()
 {
@@ -110,7 +113,8 @@ std::unique_ptr<OpenObject> OpenObject::OpenRoot(FileSystem& fileSystem, const W
     ULONG options = nt::kDirectoryFile | nt::kOpenForBackupIntent | nt::kSynchronousIo;
     if (volume->checkLocations) options |= nt::kOpenReparsePoint;
     HANDLE handle;
-    if (!nt::Succeeded(fileSystem.Open(nullptr, isVolumeRoot ? path + _T("\\") : path.substr(0, cut),
+    if (!nt::Succeeded(fileSystem.Open(nullptr,
+                                       isVolumeRoot ? path + _T("\\") : path.substr(0, cut),
                                        nt::kListDirectory | nt::kReadAttributes | nt::kSynchronize,
                                        nt::kShareAll, options, handle)))
         return nullptr;
@@ -199,8 +203,8 @@ ULONGLONG OpenObject::Identity() const
 bool OpenObject::IsFolderButNoLink() const
 {
     nt::AttributeTagInformation info = {};
-    if (!nt::Succeeded(m_volume->fileSystem.QueryInformation(
-            m_handle, nt::kAttributeTagInformation, &info, sizeof info)))
+    if (!nt::Succeeded(m_volume->fileSystem.QueryInformation(m_handle, nt::kAttributeTagInformation,
+                                                             &info, sizeof info)))
         return false;
     return (info.fileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
            !IsLinkMark(info.fileAttributes, info.reparseTag);

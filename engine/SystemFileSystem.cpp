@@ -45,8 +45,8 @@ UNICODE_STRING AsUnicodeString(const WString& text)
 bool DetectWine()
 {
     const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    for (const char* name : {"wine_get_version", "wine_get_build_id", "wine_server_call",
-                             "__wine_dbg_write"})
+    for (const char* name :
+         {"wine_get_version", "wine_get_build_id", "wine_server_call", "__wine_dbg_write"})
         if (ntdll && GetProcAddress(ntdll, name)) return true;
     HKEY key;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Wine", 0, KEY_READ, &key) == ERROR_SUCCESS) {

@@ -16,8 +16,8 @@ struct Level {
     size_t next;
     WString prefix;  // its names below the chosen folder, with a closing backslash
     ULONGLONG id;
-    size_t listedAt;       // its place in the folders found, or kNotListed
-    ULONGLONG total = 0;   // the sizes of the files below it read so far
+    size_t listedAt;      // its place in the folders found, or kNotListed
+    ULONGLONG total = 0;  // the sizes of the files below it read so far
 };
 
 const size_t kNotListed = static_cast<size_t>(-1);

@@ -52,8 +52,8 @@ TEST(DirectoryRecords, ReadOnlyWhatLiesInsideTheBuffer)
         ULONG written = 0;
         const std::vector<ULONGLONG> buffer = Records(row.names, row.next, written);
         std::vector<ListedEntry> entries;
-        EXPECT_EQ(row.whole, ReadDirectoryRecords(kIdBoth, buffer.data(), written - row.shorten,
-                                                  entries))
+        EXPECT_EQ(row.whole,
+                  ReadDirectoryRecords(kIdBoth, buffer.data(), written - row.shorten, entries))
             << row.what;
         std::vector<WString> read;
         for (const ListedEntry& entry : entries) read.push_back(entry.name);

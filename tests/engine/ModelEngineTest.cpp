@@ -19,16 +19,22 @@ protected:
     void SetUp() override { fs.AddFolder(kRoot); }
 
     WString At(const WString& relative) const { return kRoot + _T("\\") + relative; }
-    void Folder(const WString& relative, DWORD attributes = 0) { fs.AddFolder(At(relative), attributes); }
-    void File(const WString& relative, DWORD attributes = 0) { fs.AddFile(At(relative), attributes); }
+    void Folder(const WString& relative, DWORD attributes = 0)
+    {
+        fs.AddFolder(At(relative), attributes);
+    }
+    void File(const WString& relative, DWORD attributes = 0)
+    {
+        fs.AddFile(At(relative), attributes);
+    }
 
     // A run of both passes on the chosen folder (`kRoot` unless named).
     RunEnd Run(const WString& keyword, const WString& folder = kRoot)
     {
         report = RunRecorder(folder);
         report.afterObject = afterObject;
-        const CleanRequest request = {ModelFileSystem::LongPath(folder), folder, keyword, 0, 0,
-                                      true, true, false};
+        const CleanRequest request = {
+            ModelFileSystem::LongPath(folder), folder, keyword, 0, 0, true, true, false};
         return RunClean(request, report, stop, fs);
     }
 
@@ -43,7 +49,8 @@ protected:
 TEST_F(ModelRun, AFailedDeletionLeavesEveryAttributeAsItWas)
 {
     const DWORD customised = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
-                             FILE_ATTRIBUTE_READONLY | 0x2000 /* not indexed */ | 0x80000 /* pinned */;
+                             FILE_ATTRIBUTE_READONLY | 0x2000 /* not indexed */ |
+                             0x80000 /* pinned */;
     Folder(_T("locked_junk"), customised);
     File(_T("locked_junk\\busy.txt"), FILE_ATTRIBUTE_HIDDEN);
     fs.Hold(At(_T("locked_junk\\busy.txt")), false);
@@ -57,15 +64,14 @@ TEST_F(ModelRun, AFailedDeletionLeavesEveryAttributeAsItWas)
 
     // Every kind of system: one that can ignore read-only, one that cannot (1607 to 1803),
     // and one with only the classic disposition.
-    for (const auto disposition : {ModelFileSystem::Disposition::PosixIgnoreReadOnly,
-                                   ModelFileSystem::Disposition::Posix,
-                                   ModelFileSystem::Disposition::ClassicOnly}) {
+    for (const auto disposition :
+         {ModelFileSystem::Disposition::PosixIgnoreReadOnly, ModelFileSystem::Disposition::Posix,
+          ModelFileSystem::Disposition::ClassicOnly}) {
         fs.volume.disposition = disposition;
         Run(_T("_junk"));
         EXPECT_EQ(customised | FILE_ATTRIBUTE_DIRECTORY, fs.Attributes(At(_T("locked_junk"))));
         EXPECT_EQ(DWORD(FILE_ATTRIBUTE_HIDDEN), fs.Attributes(At(_T("locked_junk\\busy.txt"))));
-        EXPECT_EQ(DWORD(FILE_ATTRIBUTE_READONLY),
-                  fs.Attributes(At(_T("running_junk\\tool.exe"))));
+        EXPECT_EQ(DWORD(FILE_ATTRIBUTE_READONLY), fs.Attributes(At(_T("running_junk\\tool.exe"))));
         EXPECT_FALSE(fs.Exists(At(_T("linked_junk"))));
         EXPECT_EQ(DWORD(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN),
                   fs.Attributes(_T("C:\\outside\\shared.txt")));
@@ -113,7 +119,8 @@ TEST_F(ModelRun, AFolderThatCannotBeReadWholeGetsARow)
     fs.volume.recordsPerRead = 3;  // ".", ".." and one entry per read
     int reads = 0;
     fs.plan = [&](ModelFileSystem::Call call, const WString& path, ULONG) {
-        if (call == ModelFileSystem::Call::QueryDirectory && path == At(_T("share")) && ++reads == 2)
+        if (call == ModelFileSystem::Call::QueryDirectory && path == At(_T("share")) &&
+            ++reads == 2)
             return nt::kUnexpectedNetworkError;
         return nt::kSuccess;
     };
@@ -188,8 +195,9 @@ TEST_F(ModelRun, DeletionNeedsOnlyTheRightToDelete)
     for (const WString name : {_T("a_tmp"), _T("b_tmp"), _T("b_tmp\\inner")})
         fs.At(At(name)).denyWriteAttributes = true;
     Run(_T("_tmp"));
-    EXPECT_EQ((Rows{_T("files"), _T("√ a_tmp"), _T("end"), _T("folders"), _T("√ b_tmp"), _T("end")}),
-              report.rows);
+    EXPECT_EQ(
+        (Rows{_T("files"), _T("√ a_tmp"), _T("end"), _T("folders"), _T("√ b_tmp"), _T("end")}),
+        report.rows);
 }
 
 // A volume without the extended disposition (a FAT32 stick) does not keep a later run on
@@ -294,11 +302,18 @@ TEST_F(ModelRun, SwapsForLinksRedirectNothing)
         const WCHAR* swapped;        // what is replaced by a junction to the outside folder
         Rows rows;
     } const swaps[] = {
-        {"the folder above, after the walk", ModelFileSystem::Call::Open, _T("sub"), 2, _T("sub"),
+        {"the folder above, after the walk",
+         ModelFileSystem::Call::Open,
+         _T("sub"),
+         2,
+         _T("sub"),
          {_T("files"), _T("× sub\\a_tmp"), _T("end"), _T("folders"), _T("× sub\\d_tmp"),
           _T("end")}},
         {"a matched folder, between its check and its deletion",
-         ModelFileSystem::Call::SetInformation, _T("sub\\d_tmp\\inner"), 1, _T("sub\\d_tmp"),
+         ModelFileSystem::Call::SetInformation,
+         _T("sub\\d_tmp\\inner"),
+         1,
+         _T("sub\\d_tmp"),
          {_T("files"), _T("√ sub\\a_tmp"), _T("end"), _T("folders"), _T("√ sub\\d_tmp"),
           _T("end")}},
     };
@@ -319,7 +334,8 @@ TEST_F(ModelRun, SwapsForLinksRedirectNothing)
         fs.AddFile(root + _T("\\sub\\d_tmp\\inner"));
         int calls = 0;
         fs.plan = [&](ModelFileSystem::Call call, const WString& path, ULONG) {
-            if (call == swap.call && path == root + _T("\\") + swap.on && ++calls == swap.occurrence) {
+            if (call == swap.call && path == root + _T("\\") + swap.on &&
+                ++calls == swap.occurrence) {
                 const WString place = root + _T("\\") + swap.swapped;
                 const size_t cut = place.rfind(_T('\\'));
                 for (auto& sibling : fs.At(place.substr(0, cut)).children)
@@ -347,11 +363,13 @@ TEST_F(ModelRun, TheWalkTotalsEachMatchedFolder)
     fs.AddFile(At(_T("d_tmp\\inner_tmp\\y_tmp")), 0, 24);
     fs.AddReparsePoint(At(_T("d_tmp\\link")), true, nt::kTagSymlink, kRoot);
     fs.AddFile(At(_T("big_tmp")), 0, 5ull << 32);
-    const std::unique_ptr<OpenObject> root = OpenObject::OpenRoot(fs, ModelFileSystem::LongPath(kRoot));
+    const std::unique_ptr<OpenObject> root =
+        OpenObject::OpenRoot(fs, ModelFileSystem::LongPath(kRoot));
     ASSERT_TRUE(root);
     PathList files, folders;
-    FindMatches(*root, kRoot, [](const WString& name) { return name.find(_T("_tmp")) != WString::npos; },
-                &files, &folders, stop);
+    FindMatches(
+        *root, kRoot, [](const WString& name) { return name.find(_T("_tmp")) != WString::npos; },
+        &files, &folders, stop);
     std::vector<ULONGLONG> sizes;
     for (const PathList* list : {&files, &folders})
         for (const PathEntry& entry : *list) sizes.push_back(entry.size);
@@ -368,7 +386,8 @@ TEST_F(ModelRun, PassTotalsCountEachByteOnce)
     fs.AddFile(At(_T("d_tmp\\e_tmp\\c")), 0, 1);
     fs.AddFile(At(_T("locked_tmp")), 0, 1000);
     fs.Hold(At(_T("locked_tmp")), false);
-    CleanRequest request = {ModelFileSystem::LongPath(kRoot), kRoot, _T("_tmp"), 0, 0, true, true, true};
+    CleanRequest request = {
+        ModelFileSystem::LongPath(kRoot), kRoot, _T("_tmp"), 0, 0, true, true, true};
     RunClean(request, report, stop, fs);
     EXPECT_EQ((std::vector<ULONGLONG>{1110, 11}), report.totals);  // a preview cannot see a lock
     request.previewOnly = false;
@@ -381,10 +400,12 @@ TEST_F(ModelRun, PassTotalsCountEachByteOnce)
 // while it is still the object the preview listed.
 TEST_F(ModelRun, PicksDeleteExactlyTheTickedObjectsThatAreStillThemselves)
 {
-    for (const WString name : {_T("a_tmp"), _T("b_tmp"), _T("c_tmp"), _T("swapped_tmp")}) File(name);
+    for (const WString name : {_T("a_tmp"), _T("b_tmp"), _T("c_tmp"), _T("swapped_tmp")})
+        File(name);
     Folder(_T("d_tmp"));
     Folder(_T("e_tmp"));
-    CleanRequest request = {ModelFileSystem::LongPath(kRoot), kRoot, _T("_tmp"), 0, 0, true, true, true};
+    CleanRequest request = {
+        ModelFileSystem::LongPath(kRoot), kRoot, _T("_tmp"), 0, 0, true, true, true};
     RunClean(request, report, stop, fs);
     auto picks = std::make_shared<Picks>();
     for (const PathEntry& object : report.objects) {
@@ -423,7 +444,8 @@ TEST_F(ModelRun, RecyclingSendsEachObjectToTheBinAndDestroysNothing)
             return true;
         }
     } bin;
-    CleanRequest request = {ModelFileSystem::LongPath(kRoot), kRoot, _T("_tmp"), 0, 0, true, true, false};
+    CleanRequest request = {
+        ModelFileSystem::LongPath(kRoot), kRoot, _T("_tmp"), 0, 0, true, true, false};
     request.toRecycleBin = true;
     RunClean(request, report, stop, fs, &bin);
     EXPECT_EQ((Rows{_T("files"), _T("√ a_tmp"), _T("× refused_tmp"), _T("end"), _T("folders"),

@@ -90,8 +90,8 @@ std::vector<WString> BlockwiseSorted(std::vector<WString> rows)
 {
     auto start = rows.begin();
     for (auto it = rows.begin(); it != rows.end(); ++it) {
-        const bool boundary = *it == _T("files") || *it == _T("folders") || *it == _T("end") ||
-                              *it == _T("stopped");
+        const bool boundary =
+            *it == _T("files") || *it == _T("folders") || *it == _T("end") || *it == _T("stopped");
         if (!boundary) continue;
         std::sort(start, it);
         start = it + 1;
@@ -152,8 +152,8 @@ std::vector<Scenario> Scenarios()
          {{_T("x_tmp"), false, 0}, {_T("d_tmp"), true, 0}, {_T("d_tmp\\y_tmp"), false, 0}},
          _T("_tmp"),
          true,
-         {_T("files"), _T("○ d_tmp\\y_tmp"), _T("○ x_tmp"), _T("end"), _T("folders"),
-          _T("○ d_tmp"), _T("end")},
+         {_T("files"), _T("○ d_tmp\\y_tmp"), _T("○ x_tmp"), _T("end"), _T("folders"), _T("○ d_tmp"),
+          _T("end")},
          {_T("x_tmp"), _T("d_tmp"), _T("d_tmp\\y_tmp")}},
     };
 }

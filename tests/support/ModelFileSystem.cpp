@@ -87,7 +87,10 @@ ModelFileSystem::~ModelFileSystem()
     m_lastAdded.second.reset();
 }
 
-WString ModelFileSystem::LongPath(const WString& path) { return _T("\\\\?\\") + path; }
+WString ModelFileSystem::LongPath(const WString& path)
+{
+    return _T("\\\\?\\") + path;
+}
 
 std::shared_ptr<ModelFileSystem::Node> ModelFileSystem::Lookup(const WString& path) const
 {
@@ -108,9 +111,9 @@ std::shared_ptr<ModelFileSystem::Node> ModelFileSystem::AddNode(const WString& p
     const size_t cut = path.rfind(_T('\\'));
     const WString parentPath = path.substr(0, cut);
     // Deep trees are built one level below the last: that one is found without a walk.
-    const std::shared_ptr<Node> parent =
-        m_lastAdded.second && parentPath == m_lastAdded.first ? m_lastAdded.second
-                                                              : Lookup(parentPath);
+    const std::shared_ptr<Node> parent = m_lastAdded.second && parentPath == m_lastAdded.first
+                                             ? m_lastAdded.second
+                                             : Lookup(parentPath);
     if (!parent || !parent->folder) return nullptr;
     parent->children.emplace_back(path.substr(cut + 1), node);
     m_lastAdded = {path, node};
@@ -158,7 +161,10 @@ void ModelFileSystem::AddServerLink(const WString& path, const WString& existing
     AddNode(path, Lookup(existing));
 }
 
-ModelFileSystem::Node& ModelFileSystem::At(const WString& path) { return *Lookup(path); }
+ModelFileSystem::Node& ModelFileSystem::At(const WString& path)
+{
+    return *Lookup(path);
+}
 
 HANDLE ModelFileSystem::Hold(const WString& path, bool shareDelete)
 {
@@ -178,7 +184,10 @@ HANDLE ModelFileSystem::Hold(const WString& path, bool shareDelete)
     return reinterpret_cast<HANDLE>(value);
 }
 
-bool ModelFileSystem::Exists(const WString& path) const { return Lookup(path) != nullptr; }
+bool ModelFileSystem::Exists(const WString& path) const
+{
+    return Lookup(path) != nullptr;
+}
 
 DWORD ModelFileSystem::Attributes(const WString& path) const
 {
@@ -207,9 +216,9 @@ std::set<WString> ModelFileSystem::Entries(const WString& folder) const
 }
 
 NTSTATUS ModelFileSystem::Resolve(std::shared_ptr<Node> from, const WString& fromPath,
-                                  const WString& name, bool followLast,
-                                  std::shared_ptr<Node>& node, std::shared_ptr<Node>& parent,
-                                  WString& path, WString& lastName) const
+                                  const WString& name, bool followLast, std::shared_ptr<Node>& node,
+                                  std::shared_ptr<Node>& parent, WString& path,
+                                  WString& lastName) const
 {
     const std::vector<WString> names = Split(name);
     node = from;
@@ -265,14 +274,14 @@ NTSTATUS ModelFileSystem::Open(HANDLE folder, const WString& name, ULONG access,
                 if (!nt::Succeeded(planned)) return planned;
             }
             // The redirection looks at the whole name, the folder's included.
-            const bool redirected = volume.wow64 && m_redirectionOff == 0 && Redirected(full) != full;
+            const bool redirected =
+                volume.wow64 && m_redirectionOff == 0 && Redirected(full) != full;
             const NTSTATUS status =
-                redirected ? Resolve(m_volumeRoot, WString(), Redirected(full),
-                                     !(options & nt::kOpenReparsePoint), node, parent, path,
-                                     lastName)
-                           : Resolve(above->node, above->path, name,
-                                     !(options & nt::kOpenReparsePoint), node, parent, path,
-                                     lastName);
+                redirected
+                    ? Resolve(m_volumeRoot, WString(), Redirected(full),
+                              !(options & nt::kOpenReparsePoint), node, parent, path, lastName)
+                    : Resolve(above->node, above->path, name, !(options & nt::kOpenReparsePoint),
+                              node, parent, path, lastName);
             if (!nt::Succeeded(status)) return status;
         }
     } else {
@@ -284,9 +293,9 @@ NTSTATUS ModelFileSystem::Open(HANDLE folder, const WString& name, ULONG access,
             const NTSTATUS planned = plan(Call::Open, rest, 0);
             if (!nt::Succeeded(planned)) return planned;
         }
-        const NTSTATUS status = Resolve(m_volumeRoot, WString(), rest,
-                                        !(options & nt::kOpenReparsePoint), node, parent, path,
-                                        lastName);
+        const NTSTATUS status =
+            Resolve(m_volumeRoot, WString(), rest, !(options & nt::kOpenReparsePoint), node, parent,
+                    path, lastName);
         if (!nt::Succeeded(status)) return status;
     }
     if (!name.empty()) asLink = (node->tag & nt::kTagNameSurrogateBit) != 0;
@@ -323,8 +332,8 @@ ModelFileSystem::Handle* ModelFileSystem::Find(HANDLE object)
     return found == m_handles.end() ? nullptr : found->second.get();
 }
 
-NTSTATUS ModelFileSystem::QueryDirectory(HANDLE folder, ULONG infoClass, bool restart,
-                                         void* buffer, ULONG size, ULONG& written)
+NTSTATUS ModelFileSystem::QueryDirectory(HANDLE folder, ULONG infoClass, bool restart, void* buffer,
+                                         ULONG size, ULONG& written)
 {
     written = 0;
     Handle* handle = Find(folder);
@@ -344,8 +353,7 @@ NTSTATUS ModelFileSystem::QueryDirectory(HANDLE folder, ULONG infoClass, bool re
     std::vector<std::pair<WString, std::shared_ptr<Node>>> listing = {
         {_T("."), handle->node}, {_T(".."), handle->parent ? handle->parent : handle->node}};
     if (!handle->asLink)
-        listing.insert(listing.end(), handle->node->children.begin(),
-                       handle->node->children.end());
+        listing.insert(listing.end(), handle->node->children.begin(), handle->node->children.end());
     BYTE* out = static_cast<BYTE*>(buffer);
     size_t offset = 0, previous = 0;
     ULONG records = 0;
@@ -364,7 +372,8 @@ NTSTATUS ModelFileSystem::QueryDirectory(HANDLE folder, ULONG infoClass, bool re
         std::memcpy(record + nt::kRecordNameLength, &nameBytes, sizeof nameBytes);
         if (layout->eaSize != nt::kNone && node.tag)
             std::memcpy(record + layout->eaSize, &node.tag, sizeof node.tag);
-        if (layout->fileId != nt::kNone) std::memcpy(record + layout->fileId, &node.id, sizeof node.id);
+        if (layout->fileId != nt::kNone)
+            std::memcpy(record + layout->fileId, &node.id, sizeof node.id);
         std::memcpy(record + layout->name, entry.first.data(), nameBytes);
         if (records > 0) {
             const ULONG next = static_cast<ULONG>(offset - previous);
@@ -440,8 +449,9 @@ NTSTATUS ModelFileSystem::SetInformation(HANDLE object, ULONG infoClass, const v
         std::memcpy(&info, buffer, sizeof info);
         // 0 leaves the attributes as they are; NORMAL alone means none.
         if (info.fileAttributes != 0)
-            node.attributes = (info.fileAttributes & ~(FILE_ATTRIBUTE_NORMAL | FILE_ATTRIBUTE_DIRECTORY)) |
-                              (node.attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+            node.attributes =
+                (info.fileAttributes & ~(FILE_ATTRIBUTE_NORMAL | FILE_ATTRIBUTE_DIRECTORY)) |
+                (node.attributes & FILE_ATTRIBUTE_REPARSE_POINT);
         return nt::kSuccess;
     }
     bool posix = false, ignoreReadOnly = false;
@@ -472,7 +482,10 @@ NTSTATUS ModelFileSystem::SetInformation(HANDLE object, ULONG infoClass, const v
     return nt::kSuccess;
 }
 
-NTSTATUS ModelFileSystem::QueryName(HANDLE, WString&) { return nt::kNotImplemented; }
+NTSTATUS ModelFileSystem::QueryName(HANDLE, WString&)
+{
+    return nt::kNotImplemented;
+}
 
 NTSTATUS ModelFileSystem::QueryAttributesAt(const WString& ntPath)
 {
@@ -523,4 +536,7 @@ bool ModelFileSystem::DisableRedirection(void*& token)
     return true;
 }
 
-void ModelFileSystem::RevertRedirection(void*) { --m_redirectionOff; }
+void ModelFileSystem::RevertRedirection(void*)
+{
+    --m_redirectionOff;
+}

@@ -46,7 +46,8 @@ public:
     void AddFolder(const WString& path, DWORD attributes = 0);
     void AddFile(const WString& path, DWORD attributes = 0, ULONGLONG size = 0);
     // A reparse point with `tag`; a name surrogate leads to `target` when followed.
-    void AddReparsePoint(const WString& path, bool folder, DWORD tag, const WString& target = WString());
+    void AddReparsePoint(const WString& path, bool folder, DWORD tag,
+                         const WString& target = WString());
     // A second name of an existing file.
     void AddHardLink(const WString& path, const WString& existing);
     // A folder that a server shows as a plain folder although it is a link to `existing`.
@@ -68,8 +69,8 @@ public:
 
     NTSTATUS Open(HANDLE folder, const WString& name, ULONG access, ULONG share, ULONG options,
                   HANDLE& opened) override;
-    NTSTATUS QueryDirectory(HANDLE folder, ULONG infoClass, bool restart, void* buffer,
-                            ULONG size, ULONG& written) override;
+    NTSTATUS QueryDirectory(HANDLE folder, ULONG infoClass, bool restart, void* buffer, ULONG size,
+                            ULONG& written) override;
     NTSTATUS QueryInformation(HANDLE object, ULONG infoClass, void* buffer, ULONG size) override;
     NTSTATUS SetInformation(HANDLE object, ULONG infoClass, const void* buffer,
                             ULONG size) override;
@@ -93,8 +94,8 @@ public:
         bool denyDelete = false;
         bool denyWriteAttributes = false;
         bool denyList = false;
-        bool runningImage = false;           // a running program: it cannot be deleted
-        NTSTATUS openFailure = 0;            // every open fails so (a provider not running, ...)
+        bool runningImage = false;  // a running program: it cannot be deleted
+        NTSTATUS openFailure = 0;   // every open fails so (a provider not running, ...)
         int heldWithoutShareDelete = 0;
         bool deletePending = false;
         int opens = 0;
