@@ -29,6 +29,7 @@ CSweepDlg::CSweepDlg(CWnd* pParent)
       m_hIcon(NULL),
       m_hSmallIcon(NULL),
       m_bPreviewOnly(0),
+      m_bToRecycleBin(0),
       m_hRunWindow(NULL),
       m_headingRow(0),
       m_bPicksApply(false),
@@ -64,6 +65,7 @@ void CSweepDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Check(pDX, IDC_CHECK_DELETE_FOLDERS, m_bDeleteFolders);
     DDX_Check(pDX, IDC_CHECK_DELETE_FILES, m_bDeleteFiles);
     DDX_Check(pDX, IDC_CHECK_PREVIEW, m_bPreviewOnly);
+    DDX_Check(pDX, IDC_CHECK_RECYCLE, m_bToRecycleBin);
 }
 
 BEGIN_MESSAGE_MAP(CSweepDlg, CDialog)
@@ -79,6 +81,7 @@ BEGIN_MESSAGE_MAP(CSweepDlg, CDialog)
     ON_BN_CLICKED(IDC_CHECK_MATCH_CASE, OnInputChanged)
     ON_BN_CLICKED(IDC_CHECK_DELETE_FOLDERS, OnInputChanged)
     ON_BN_CLICKED(IDC_CHECK_DELETE_FILES, OnInputChanged)
+    ON_BN_CLICKED(IDC_CHECK_RECYCLE, OnRecycleChanged)
     ON_WM_DROPFILES()
     ON_WM_GETMINMAXINFO()
     ON_MESSAGE(WM_RUN_REPORTS, OnRunReports)
@@ -207,6 +210,12 @@ void CSweepDlg::OnButtonBrowse()
 {
     // A cancelled picker gives an empty text, which empties the edit too.
     SetDlgItemText(IDC_EDIT_PATH, BrowseForFolder().c_str());
+}
+
+void CSweepDlg::OnRecycleChanged()
+{
+    const bool recycle = ::IsDlgButtonChecked(m_hWnd, IDC_CHECK_RECYCLE) == BST_CHECKED;
+    SetDlgItemText(IDC_STATIC_WARNING, UiText(recycle ? IDS_WARNING_RECYCLE : IDS_WARNING));
 }
 
 void CSweepDlg::OnDropFiles(HDROP hDropInfo)

@@ -38,6 +38,8 @@ protected:
     void OnButtonClean();
     // The folder text, the keyword or an option changed: a preview's picks no longer apply.
     void OnInputChanged();
+    // "移到回收站": the warning line says whether removed objects can be restored.
+    void OnRecycleChanged();
     void OnDropFiles(HDROP hDropInfo);
     void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
     LRESULT OnRunReports(WPARAM wParam, LPARAM lParam);
@@ -95,6 +97,7 @@ private:
     HICON m_hIcon;  // both made for the window's scale, and owned
     HICON m_hSmallIcon;
     int m_bPreviewOnly;
+    int m_bToRecycleBin;
 
     // The run in hand.
     std::unique_ptr<CleanJob> m_run;

@@ -26,7 +26,7 @@ const int kSizeColumn = 2;
 // The inputs that a run in hand keeps as they were when it began.
 const int kRunInputs[] = {IDC_EDIT_PATH,          IDC_BUTTON_BROWSE,    IDC_COMBO_KEYWORD,
                           IDC_CHECK_EXACT_MATCH,  IDC_CHECK_MATCH_CASE, IDC_CHECK_DELETE_FOLDERS,
-                          IDC_CHECK_DELETE_FILES, IDC_CHECK_PREVIEW};
+                          IDC_CHECK_DELETE_FILES, IDC_CHECK_PREVIEW,    IDC_CHECK_RECYCLE};
 
 }  // namespace
 
@@ -71,6 +71,7 @@ void CSweepDlg::OnButtonClean()
     UpdateData(TRUE);
     CleanRequest request{folder, shown, keywordText.Text(), m_bExactMatch, m_bMatchCase,
                          m_bDeleteFiles == 1, m_bDeleteFolders == 1, m_bPreviewOnly == 1};
+    request.toRecycleBin = m_bToRecycleBin == 1;
     if (m_bPicksApply && !request.previewOnly && CurrentInputs() == m_pickInputs)
         request.picks = TickedPicks();
     StartRun(request);

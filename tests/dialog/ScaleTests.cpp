@@ -84,7 +84,7 @@ TEST(DialogScale, TextsFitNothingOverlapsColumnsFill)
         ::GetClientRect(d.Window(), &client);
         const int checkBoxes[] = {IDC_CHECK_EXACT_MATCH, IDC_CHECK_MATCH_CASE,
                                   IDC_CHECK_DELETE_FOLDERS, IDC_CHECK_DELETE_FILES,
-                                  IDC_CHECK_PREVIEW};
+                                  IDC_CHECK_PREVIEW, IDC_CHECK_RECYCLE};
         const int others[] = {IDC_STATIC_PATH_LABEL, IDC_EDIT_PATH,
                               IDC_BUTTON_BROWSE,     IDC_STATIC_KEYWORD_LABEL,
                               IDC_COMBO_KEYWORD,     IDC_STATIC_WARNING,

@@ -27,6 +27,7 @@ TEST(SweepDlgStartUp, EveryControlShowsItsDefault)
         EXPECT_FALSE(d.IsChecked(IDC_CHECK_DELETE_FILES));
         EXPECT_FALSE(d.IsChecked(IDC_CHECK_PREVIEW));
         EXPECT_EQ(d.Text(IDC_CHECK_PREVIEW), L"仅预览");
+        EXPECT_FALSE(d.IsChecked(IDC_CHECK_RECYCLE));
         EXPECT_TRUE(d.Rows().empty());
         // Each icon is drawn from the image made for its size (32 and 16 pixels at 96 DPI).
         const LRESULT icon = ::SendMessageW(d.Window(), WM_GETICON, ICON_BIG, 0);
