@@ -194,6 +194,15 @@ void CListCtrlCl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     DrawCheckBox(lpDrawItemStruct->hDC, nRow);
 }
 
+int CListCtrlCl::CheckBoxWidth() const
+{
+    const HIMAGELIST hImages =
+        reinterpret_cast<HIMAGELIST>(::SendMessageW(m_hWnd, LVM_GETIMAGELIST, LVSIL_STATE, 0));
+    int cx = 0, cy = 0;
+    if (hImages != nullptr) ::ImageList_GetIconSize(hImages, &cx, &cy);
+    return cx;
+}
+
 // The list view places, hit-tests and toggles a row's box, but an owner-drawn list draws it:
 // left of the row's (empty) icon, in the middle of the row.
 void CListCtrlCl::DrawCheckBox(HDC hDC, int nRow)
@@ -214,6 +223,9 @@ void CListCtrlCl::DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected, UINT
 {
     CRect rcLabel;
     if (!GetSubItemRect(nRow, nColumn, LVIR_LABEL, rcLabel)) return;
+    // The list view keeps a box's room in every row; a row without a box writes into it, so a
+    // heading's time stamp still fits its column.
+    if (nColumn == 0 && GetCheck(nRow) < 0) rcLabel.left -= CheckBoxWidth();
 
     WCHAR szText[kCellTextSize] = L"";
     LVITEMW item = {};

@@ -52,6 +52,8 @@ private:
     static int CALLBACK CompareRows(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
     void DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected, UINT dpi);
     void DrawCheckBox(HDC hDC, int nRow);
+    // The room the list view keeps for a box left of column 0's label; 0 without boxes.
+    int CheckBoxWidth() const;
     // Space: the boxes of the selected rows all turn to the opposite of the first one's.
     void ToggleSelectedChecks();
 
