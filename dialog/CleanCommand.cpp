@@ -1,5 +1,6 @@
 // The clean command: checks the keyword and the folder, then runs the file pass and the folder
-// pass as ticked as a job on its own thread, and shows the log and the status line as the run goes.
+// pass as ticked as a job on its own thread, and shows the log and the status line as the run goes;
+// after a preview, the run that follows may be given the objects left ticked in the log.
 #include "dialog/CSweepDlg.h"
 
 #include "dialog/UiTexts.h"
@@ -8,6 +9,9 @@
 #include "engine/PathCheck.h"
 #include "res/resource.h"
 
+#include <algorithm>
+#include <iterator>
+#include <memory>
 #include <unordered_set>
 
 namespace {
