@@ -67,6 +67,7 @@ int RunFromCommandLine(const CommandLine& command)
 
     RunTexts texts(command.keyword, command.matchCase ? 1 : 0, command.previewOnly);
     std::vector<LogCells> log;
+    size_t lastHeading = SIZE_MAX;
     bool anyFailed = false;
     RunEnd end = RunEnd::Completed;
     bool faulted = false;
@@ -95,7 +96,14 @@ int RunFromCommandLine(const CommandLine& command)
                     texts.Add(report, rows, status);
                 }
                 for (const RunTexts::Row& row : rows) {
-                    log.push_back({row.first, row.second});
+                    // A pass's total belongs in its heading row, long printed by then: the
+                    // saved log has it there, the console's lines stay as printed.
+                    if (row.sizeOfHeading) {
+                        if (lastHeading < log.size()) log[lastHeading][2] = row.size;
+                        continue;
+                    }
+                    if (row.heading) lastHeading = log.size();
+                    log.push_back({row.operation, row.object, row.size});
                     WriteLine(STD_OUTPUT_HANDLE, LogLine(log.back()));
                 }
                 if (ended) break;

@@ -9,6 +9,8 @@
 //                                          message and the time until it returns (the hooks
 //                                          slow the run; compare shares, not totals)
 //   bench_dialog ROOT KEYWORD hidden-count the same for the hidden dialog
+//   bench_dialog ROOT KEYWORD preview      visible, "仅预览" ticked: lists and deletes nothing
+//   bench_dialog ROOT KEYWORD recycle      visible, "移到回收站" ticked
 // A fifth argument, IMAGE.bmp, saves what the window shows after the run, to compare the end
 // of a run between two builds.
 #include "bench/Measure.h"
@@ -153,10 +155,10 @@ int wmain(int argc, wchar_t** argv)
 {
     const std::wstring how = argc >= 4 ? argv[3] : L"";
     if (argc < 4 || argc > 5 ||
-        (how != L"visible" && how != L"hidden" && how != L"count" && how != L"hidden-count")) {
-        std::fprintf(
-            stderr,
-            "usage: bench_dialog ROOT KEYWORD visible|hidden|count|hidden-count [IMAGE.bmp]\n");
+        (how != L"visible" && how != L"hidden" && how != L"count" && how != L"hidden-count" &&
+         how != L"preview" && how != L"recycle")) {
+        std::fprintf(stderr, "usage: bench_dialog ROOT KEYWORD "
+                             "visible|hidden|count|hidden-count|preview|recycle [IMAGE.bmp]\n");
         return 2;
     }
     const std::wstring root = argv[1], keyword = argv[2];
@@ -174,6 +176,8 @@ int wmain(int argc, wchar_t** argv)
     SweepDlgDriver::Run([&](SweepDlgDriver& dialog) {
         dialog.SetCheck(IDC_CHECK_DELETE_FILES, true);
         dialog.SetCheck(IDC_CHECK_DELETE_FOLDERS, true);
+        dialog.SetCheck(IDC_CHECK_PREVIEW, how == L"preview");
+        dialog.SetCheck(IDC_CHECK_RECYCLE, how == L"recycle");
         dialog.SetText(IDC_COMBO_KEYWORD, keyword);
         dialog.SetText(IDC_EDIT_PATH, root);
         if (hidden) ShowWindow(dialog.Window(), SW_HIDE);
@@ -211,8 +215,9 @@ int wmain(int argc, wchar_t** argv)
         EndDialog(dialog.Window(), 0);
     });
 
-    const std::wstring expected = L"清除[" + root + L"]完毕!";
-    if (status != expected) {
+    const std::wstring expected =
+        how == L"preview" ? L"预览[" + root + L"]完毕" : L"清除[" + root + L"]完毕!";
+    if (status.compare(0, expected.size(), expected) != 0) {
         std::fprintf(stderr, "the run did not complete: status line \"%ls\"\n", status.c_str());
         return 1;
     }
@@ -225,7 +230,10 @@ int wmain(int argc, wchar_t** argv)
         PrintMessageCosts();
         return 0;
     }
-    PrintResult(hidden ? "dialog_hidden" : "dialog_visible",
+    const std::string mode = hidden ? "dialog_hidden"
+                             : how == L"visible" ? "dialog_visible"
+                                                 : "dialog_" + std::string(how.begin(), how.end());
+    PrintResult(mode.c_str(),
                 SecondsField("seconds", seconds) + " " + SecondsField("cpu", cpu) + " " +
                     SecondsField("repaint", repaint) + " " +
                     SecondsField("longest_wait", longestWait) + " " +

@@ -21,6 +21,7 @@ const int kFirstColumnFillOverhang = 2;
 
 BEGIN_MESSAGE_MAP(CListCtrlCl, CListCtrl)
     ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)
+    ON_MESSAGE(WM_KEYDOWN, OnKeyDown)
     ON_WM_MEASUREITEM_REFLECT()
     ON_WM_MEASUREITEM()
 END_MESSAGE_MAP()
@@ -54,6 +55,8 @@ BOOL CListCtrlCl::AddRow(LPCTSTR lpszFirst, ...)
     const int nRow = InsertItem(LVIF_TEXT | LVIF_PARAM, GetItemCount(), lpszFirst, 0, 0, 0,
                                 reinterpret_cast<LPARAM>(row.get()));
     if (nRow < 0) return TRUE;  // a refused row has nothing to carry texts
+    // The list view gives a new row an unticked box; it gets one only when given one.
+    if (CheckBoxesEnabled()) SetItemState(nRow, 0, LVIS_STATEIMAGEMASK);
 
     va_list args;
     va_start(args, lpszFirst);
@@ -72,6 +75,72 @@ BOOL CListCtrlCl::SetRowTextColor(COLORREF crText)
 {
     m_crText = crText;
     return TRUE;
+}
+
+void CListCtrlCl::SetCellText(int nRow, int nColumn, LPCTSTR lpszText)
+{
+    RowData* pRow = reinterpret_cast<RowData*>(GetItemData(nRow));
+    if (pRow == nullptr || nColumn >= pRow->GetCount()) return;
+    SetItem(nRow, nColumn, LVIF_TEXT, lpszText, 0, 0, 0, 0);
+    pRow->SetText(nColumn, lpszText);
+}
+
+void CListCtrlCl::SetSortValue(int nRow, int nColumn, ULONGLONG value)
+{
+    RowData* pRow = reinterpret_cast<RowData*>(GetItemData(nRow));
+    if (pRow != nullptr) pRow->SetSortValue(nColumn, value);
+}
+
+int CListCtrlCl::FindRow(DWORD_PTR rowData) const
+{
+    LVFINDINFOW find = {};
+    find.flags = LVFI_PARAM;
+    find.lParam = static_cast<LPARAM>(rowData);
+    return FindItem(&find);
+}
+
+void CListCtrlCl::EnableCheckBoxes(BOOL bEnable)
+{
+    if (CheckBoxesEnabled() == bEnable) return;
+    SetItemState(-1, 0, LVIS_STATEIMAGEMASK);
+    SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES, bEnable ? LVS_EX_CHECKBOXES : 0);
+    // Turned on, the list view gives every row an unticked box.
+    if (bEnable) SetItemState(-1, 0, LVIS_STATEIMAGEMASK);
+}
+
+BOOL CListCtrlCl::CheckBoxesEnabled() const
+{
+    return (::SendMessageW(m_hWnd, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_CHECKBOXES) != 0;
+}
+
+void CListCtrlCl::SelectAll()
+{
+    SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
+}
+
+LRESULT CListCtrlCl::OnKeyDown(WPARAM wParam, LPARAM /*lParam*/)
+{
+    if (wParam == VK_SPACE && CheckBoxesEnabled()) {
+        ToggleSelectedChecks();
+        return 0;
+    }
+    if (wParam == 'A' && ::GetKeyState(VK_CONTROL) < 0) {
+        SelectAll();
+        return 0;
+    }
+    return Default();
+}
+
+void CListCtrlCl::ToggleSelectedChecks()
+{
+    int nTo = -1;
+    for (int nRow = GetNextItem(-1, LVNI_SELECTED); nRow != -1;
+         nRow = GetNextItem(nRow, LVNI_SELECTED)) {
+        const int nCheck = GetCheck(nRow);
+        if (nCheck < 0) continue;
+        if (nTo < 0) nTo = nCheck == 0 ? 1 : 0;
+        SetCheck(nRow, nTo);
+    }
 }
 
 void CListCtrlCl::PreSubclassWindow()
@@ -96,12 +165,9 @@ void CListCtrlCl::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult)
 int CALLBACK CListCtrlCl::CompareRows(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
 {
     const CListCtrlCl* pList = reinterpret_cast<const CListCtrlCl*>(lParamSort);
-    // A row that was not added through AddRow carries no texts; it sorts as empty texts.
-    const RowData* pFirst = reinterpret_cast<const RowData*>(lParam1);
-    const RowData* pSecond = reinterpret_cast<const RowData*>(lParam2);
-    LPCTSTR lpszFirst = pFirst != nullptr ? pFirst->GetText(pList->m_nSortColumn) : L"";
-    LPCTSTR lpszSecond = pSecond != nullptr ? pSecond->GetText(pList->m_nSortColumn) : L"";
-    return CompareRowTexts(lpszFirst, lpszSecond, pList->m_bAscending);
+    return ::CompareRows(reinterpret_cast<const RowData*>(lParam1),
+                         reinterpret_cast<const RowData*>(lParam2), pList->m_nSortColumn,
+                         pList->m_bAscending);
 }
 
 void CListCtrlCl::MeasureItem(LPMEASUREITEMSTRUCT /*lpMeasureItemStruct*/)
@@ -125,6 +191,31 @@ void CListCtrlCl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     for (int nColumn = 0;
          SendMessage(LVM_GETCOLUMNW, nColumn, reinterpret_cast<LPARAM>(&column)) != 0; ++nColumn)
         DrawCell(pDC, nRow, nColumn, bSelected, dpi);
+    DrawCheckBox(lpDrawItemStruct->hDC, nRow);
+}
+
+int CListCtrlCl::CheckBoxWidth() const
+{
+    const HIMAGELIST hImages =
+        reinterpret_cast<HIMAGELIST>(::SendMessageW(m_hWnd, LVM_GETIMAGELIST, LVSIL_STATE, 0));
+    int cx = 0, cy = 0;
+    if (hImages != nullptr) ::ImageList_GetIconSize(hImages, &cx, &cy);
+    return cx;
+}
+
+// The list view places, hit-tests and toggles a row's box, but an owner-drawn list draws it:
+// left of the row's (empty) icon, in the middle of the row.
+void CListCtrlCl::DrawCheckBox(HDC hDC, int nRow)
+{
+    const UINT nImage = GetItemState(nRow, LVIS_STATEIMAGEMASK) >> 12;
+    const HIMAGELIST hImages =
+        reinterpret_cast<HIMAGELIST>(SendMessage(LVM_GETIMAGELIST, LVSIL_STATE, 0));
+    CRect rcIcon;
+    if (nImage == 0 || hImages == nullptr || !GetSubItemRect(nRow, 0, LVIR_ICON, rcIcon)) return;
+    int cx = 0, cy = 0;
+    ::ImageList_GetIconSize(hImages, &cx, &cy);
+    ::ImageList_Draw(hImages, static_cast<int>(nImage) - 1, hDC, rcIcon.left - cx,
+                     rcIcon.top + (rcIcon.Height() - cy) / 2, ILD_NORMAL);
 }
 
 // Fills one cell and draws its text in the list's font, colour and the column's alignment.
@@ -132,6 +223,9 @@ void CListCtrlCl::DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected, UINT
 {
     CRect rcLabel;
     if (!GetSubItemRect(nRow, nColumn, LVIR_LABEL, rcLabel)) return;
+    // The list view keeps a box's room in every row; a row without a box writes into it, so a
+    // heading's time stamp still fits its column.
+    if (nColumn == 0 && GetCheck(nRow) < 0) rcLabel.left -= CheckBoxWidth();
 
     WCHAR szText[kCellTextSize] = L"";
     LVITEMW item = {};
@@ -168,10 +262,3 @@ void CListCtrlCl::DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected, UINT
     pDC->SelectStockObject(SYSTEM_FONT);
 }
 
-void CListCtrlCl::SelectAll()
-{
-    LVITEM item = {};
-    item.stateMask = LVIS_SELECTED;
-    item.state = LVIS_SELECTED;
-    SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
-}

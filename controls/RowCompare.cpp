@@ -1,9 +1,11 @@
 #include "controls/RowCompare.h"
 
+#include "controls/RowData.h"
 #include "framework/CString.h"
 
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -84,4 +86,17 @@ int CompareRowTexts(LPCTSTR first, LPCTSTR second, BOOL bAscending)
     if (IsNumberText(first)) return CompareNumberTexts(left, right);
     if (IsDateText(first)) return CompareDateTexts(left, right);
     return lstrcmpW(left, right);
+}
+
+int CompareRows(const RowData* first, const RowData* second, int column, BOOL bAscending)
+{
+    ULONGLONG a = 0, b = 0;
+    const bool firstValued = first != nullptr && first->GetSortValue(column, a);
+    const bool secondValued = second != nullptr && second->GetSortValue(column, b);
+    if (firstValued || secondValued) {
+        if (!bAscending) std::swap(a, b);
+        return a < b ? -1 : (a > b ? 1 : 0);
+    }
+    return CompareRowTexts(first != nullptr ? first->GetText(column) : _T(""),
+                           second != nullptr ? second->GetText(column) : _T(""), bAscending);
 }

@@ -15,8 +15,9 @@
 #include "res/resource.h"
 
 namespace {
-// The log's first column at 96 DPI; the second takes the rest of the list.
+// The log's first and last columns at 96 DPI; the object column takes the rest of the list.
 const int kOperationColumnWidth = 100;
+const int kSizeColumnWidth = 80;
 }  // namespace
 
 CSweepDlg::CSweepDlg(CWnd* pParent)
@@ -29,7 +30,11 @@ CSweepDlg::CSweepDlg(CWnd* pParent)
       m_hIcon(NULL),
       m_hSmallIcon(NULL),
       m_bPreviewOnly(0),
+      m_bToRecycleBin(0),
       m_hRunWindow(NULL),
+      m_headingRow(0),
+      m_bPicksApply(false),
+      m_pickInputs(),
       m_bCloseAfterRun(false)
 {
 }
@@ -61,6 +66,7 @@ void CSweepDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Check(pDX, IDC_CHECK_DELETE_FOLDERS, m_bDeleteFolders);
     DDX_Check(pDX, IDC_CHECK_DELETE_FILES, m_bDeleteFiles);
     DDX_Check(pDX, IDC_CHECK_PREVIEW, m_bPreviewOnly);
+    DDX_Check(pDX, IDC_CHECK_RECYCLE, m_bToRecycleBin);
 }
 
 BEGIN_MESSAGE_MAP(CSweepDlg, CDialog)
@@ -69,6 +75,14 @@ BEGIN_MESSAGE_MAP(CSweepDlg, CDialog)
     ON_WM_QUERYDRAGICON()
     ON_BN_CLICKED(IDC_BUTTON_BROWSE, OnButtonBrowse)
     ON_BN_CLICKED(IDC_BUTTON_CLEAN, OnButtonClean)
+    ON_CONTROL(EN_CHANGE, IDC_EDIT_PATH, OnInputChanged)
+    ON_CONTROL(CBN_EDITCHANGE, IDC_COMBO_KEYWORD, OnInputChanged)
+    ON_CONTROL(CBN_SELCHANGE, IDC_COMBO_KEYWORD, OnInputChanged)
+    ON_BN_CLICKED(IDC_CHECK_EXACT_MATCH, OnInputChanged)
+    ON_BN_CLICKED(IDC_CHECK_MATCH_CASE, OnInputChanged)
+    ON_BN_CLICKED(IDC_CHECK_DELETE_FOLDERS, OnInputChanged)
+    ON_BN_CLICKED(IDC_CHECK_DELETE_FILES, OnInputChanged)
+    ON_BN_CLICKED(IDC_CHECK_RECYCLE, OnRecycleChanged)
     ON_WM_DROPFILES()
     ON_WM_GETMINMAXINFO()
     ON_MESSAGE(WM_RUN_REPORTS, OnRunReports)
@@ -120,19 +134,23 @@ void CSweepDlg::InitLogList()
 
     m_listLog.AddColumn(1, UiText(IDS_COLUMN_OPERATION), LVCFMT_LEFT, 0);
     m_listLog.AddColumn(2, UiText(IDS_COLUMN_OBJECT), LVCFMT_LEFT, 0);
+    m_listLog.AddColumn(3, UiText(IDS_COLUMN_SIZE), LVCFMT_RIGHT, 0);
     SizeLogColumns(GetWindowDpi(m_hWnd));
 
     UpdateData(TRUE);
 }
 
-// The operation column keeps its width at the scale, and the object column fills the rest.
+// The operation and size columns keep their widths at the scale, and the object column fills
+// the rest.
 void CSweepDlg::SizeLogColumns(UINT dpi)
 {
     CRect client;
     m_listLog.GetClientRect(&client);
     const int operationWidth = ScaleToDpi(kOperationColumnWidth, dpi);
+    const int sizeWidth = ScaleToDpi(kSizeColumnWidth, dpi);
     m_listLog.SetColumnWidth(0, operationWidth);
-    m_listLog.SetColumnWidth(1, client.Width() - operationWidth);
+    m_listLog.SetColumnWidth(1, client.Width() - operationWidth - sizeWidth);
+    m_listLog.SetColumnWidth(2, sizeWidth);
 }
 
 // The big icon (title bar, Alt+Tab, the minimised window) and the small one, each drawn from
@@ -195,6 +213,12 @@ void CSweepDlg::OnButtonBrowse()
 {
     // A cancelled picker gives an empty text, which empties the edit too.
     SetDlgItemText(IDC_EDIT_PATH, BrowseForFolder().c_str());
+}
+
+void CSweepDlg::OnRecycleChanged()
+{
+    const bool recycle = ::IsDlgButtonChecked(m_hWnd, IDC_CHECK_RECYCLE) == BST_CHECKED;
+    SetDlgItemText(IDC_STATIC_WARNING, UiText(recycle ? IDS_WARNING_RECYCLE : IDS_WARNING));
 }
 
 void CSweepDlg::OnDropFiles(HDROP hDropInfo)

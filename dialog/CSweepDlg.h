@@ -11,6 +11,8 @@
 #include "framework/MessageMap.h"
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 // Posted by the run's thread when the run is over: the RunEnd, and 1 when a fault ended it.
 const UINT WM_RUN_ENDED = WM_APP + 1;
@@ -36,6 +38,10 @@ protected:
     HCURSOR OnQueryDragIcon();
     void OnButtonBrowse();
     void OnButtonClean();
+    // The folder text, the keyword or an option changed: a preview's picks no longer apply.
+    void OnInputChanged();
+    // "移到回收站": the warning line says whether removed objects can be restored.
+    void OnRecycleChanged();
     void OnDropFiles(HDROP hDropInfo);
     void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
     LRESULT OnRunReports(WPARAM wParam, LPARAM lParam);
@@ -61,9 +67,22 @@ private:
     void RunEnded(RunEnd end, bool faulted) override;
     // Shows at most `most` of the reports that wait; returns how many it showed.
     size_t ShowRunProgress(size_t most);
+    void ShowRow(const RunTexts::Row& row);
     void ShowRunEnd(RunEnd end, bool faulted);
     // During a run the inputs are disabled and "现在清理" is "停止".
     void SetRunning(bool bRunning);
+
+    // A preview's picks (CleanCommand.cpp): each "○" row carries a box, and the run that
+    // follows with the same inputs deletes the ticked objects only.
+    struct Inputs {
+        WString folder;
+        WString keyword;
+        int options[4];
+        bool operator==(const Inputs& other) const;
+    };
+    Inputs CurrentInputs() const;
+    std::shared_ptr<const Picks> TickedPicks() const;
+    void DropPicks();
 
     CListCtrlCl m_listLog;
     CEdit m_editPath;
@@ -83,12 +102,20 @@ private:
     HICON m_hIcon;  // both made for the window's scale, and owned
     HICON m_hSmallIcon;
     int m_bPreviewOnly;
+    int m_bToRecycleBin;
 
     // The run in hand.
     std::unique_ptr<CleanJob> m_run;
     std::unique_ptr<RunTexts> m_runTexts;
     HWND m_hRunWindow;  // what the job's thread posts to: set before it starts, never while it goes
     CString m_runFolderText;  // the folder text as read when the run began
+    DWORD_PTR m_headingRow;   // the item data of the pass's heading row, which sorting may move
+
+    // The preview whose picks apply: its inputs, and its "○" rows (item data) with their
+    // objects, in the order listed.
+    bool m_bPicksApply;
+    Inputs m_pickInputs;
+    std::vector<std::pair<DWORD_PTR, PathEntry>> m_pickRows;
     bool m_bCloseAfterRun;
     WString m_startFolder;
 };

@@ -1,10 +1,16 @@
 // The clean command: checks the keyword and the folder, then runs the file pass and the folder
-// pass as ticked as a job on its own thread, and shows the log and the status line as the run goes.
+// pass as ticked as a job on its own thread, and shows the log and the status line as the run goes;
+// after a preview, the run that follows may be given the objects left ticked in the log.
 #include "dialog/CSweepDlg.h"
 
 #include "dialog/CleanInput.h"
 #include "dialog/UiTexts.h"
 #include "res/resource.h"
+
+#include <algorithm>
+#include <iterator>
+#include <memory>
+#include <unordered_set>
 
 namespace {
 
@@ -16,10 +22,13 @@ const UINT kRunTimerMilliseconds = 33;
 // in hand and done, so about 250 rows, far more than a run reports in the time.
 const size_t kReportsPerTick = 500;
 
+// The log's column of sizes.
+const int kSizeColumn = 2;
+
 // The inputs that a run in hand keeps as they were when it began.
 const int kRunInputs[] = {IDC_EDIT_PATH,          IDC_BUTTON_BROWSE,    IDC_COMBO_KEYWORD,
                           IDC_CHECK_EXACT_MATCH,  IDC_CHECK_MATCH_CASE, IDC_CHECK_DELETE_FOLDERS,
-                          IDC_CHECK_DELETE_FILES, IDC_CHECK_PREVIEW};
+                          IDC_CHECK_DELETE_FILES, IDC_CHECK_PREVIEW,    IDC_CHECK_RECYCLE};
 
 }  // namespace
 
@@ -54,13 +63,23 @@ void CSweepDlg::OnButtonClean()
         return;
     }
     UpdateData(TRUE);
-    StartRun({folder.folder, folder.shown, keywordText.Text(), m_bExactMatch, m_bMatchCase,
-              m_bDeleteFiles == 1, m_bDeleteFolders == 1, m_bPreviewOnly == 1});
+    CleanRequest request{folder.folder, folder.shown, keywordText.Text(), m_bExactMatch, m_bMatchCase,
+                         m_bDeleteFiles == 1, m_bDeleteFolders == 1, m_bPreviewOnly == 1};
+    request.toRecycleBin = m_bToRecycleBin == 1;
+    if (m_bPicksApply && !request.previewOnly && CurrentInputs() == m_pickInputs)
+        request.picks = TickedPicks();
+    StartRun(request);
 }
 
 void CSweepDlg::StartRun(const CleanRequest& request)
 {
     m_runTexts.reset(new RunTexts(request.keyword, request.matchCase, request.previewOnly));
+    // Picks serve one run; a preview gives new ones.
+    DropPicks();
+    if (request.previewOnly) {
+        m_pickInputs = CurrentInputs();
+        m_listLog.EnableCheckBoxes(TRUE);
+    }
     SetRunning(true);
     m_hRunWindow = m_hWnd;
     m_run.reset(new CleanJob(request, *this));
@@ -102,8 +121,7 @@ size_t CSweepDlg::ShowRunProgress(size_t most)
     for (const RunReport& report : reports) m_runTexts->Add(report, rows, status);
     if (!rows.empty()) {
         m_listLog.SetRedraw(FALSE);
-        for (const RunTexts::Row& row : rows)
-            m_listLog.AddRow(row.first.c_str(), row.second.c_str());
+        for (const RunTexts::Row& row : rows) ShowRow(row);
         m_listLog.SetRedraw(TRUE);
         m_listLog.EnsureVisible(m_listLog.GetItemCount() - 1, FALSE);
         m_listLog.InvalidateRect(NULL);
@@ -112,12 +130,36 @@ size_t CSweepDlg::ShowRunProgress(size_t most)
     return reports.size();
 }
 
+void CSweepDlg::ShowRow(const RunTexts::Row& row)
+{
+    // A pass's total goes into its heading row, wherever a sort has moved it.
+    if (row.sizeOfHeading) {
+        const int heading = m_listLog.FindRow(m_headingRow);
+        if (heading < 0) return;
+        m_listLog.SetCellText(heading, kSizeColumn, row.size.c_str());
+        m_listLog.SetSortValue(heading, kSizeColumn, row.bytes);
+        return;
+    }
+    m_listLog.AddRow(row.operation.c_str(), row.object.c_str(), row.size.c_str());
+    const int added = m_listLog.GetItemCount() - 1;
+    if (!row.size.empty()) m_listLog.SetSortValue(added, kSizeColumn, row.bytes);
+    if (row.heading) m_headingRow = m_listLog.GetItemData(added);
+    if (row.pick) {
+        m_listLog.SetCheck(added);
+        m_pickRows.emplace_back(m_listLog.GetItemData(added), row.entry);
+    }
+}
+
 LRESULT CSweepDlg::OnRunEnded(WPARAM wParam, LPARAM lParam)
 {
     KillTimer(kRunTimer);
     ShowRunProgress(SIZE_MAX);
     m_run.reset();
     SetRunning(false);
+    // Only a preview that listed everything gives picks.
+    m_bPicksApply = m_listLog.CheckBoxesEnabled() &&
+                    static_cast<RunEnd>(wParam) == RunEnd::Completed && lParam == 0;
+    if (!m_bPicksApply) DropPicks();
     ShowRunEnd(static_cast<RunEnd>(wParam), lParam != 0);
     if (m_bCloseAfterRun) EndDialog(IDCANCEL);
     return 0;
@@ -151,4 +193,47 @@ void CSweepDlg::OnCancel()
         return;
     }
     CDialog::OnCancel();
+}
+
+bool CSweepDlg::Inputs::operator==(const Inputs& other) const
+{
+    return folder == other.folder && keyword == other.keyword &&
+           std::equal(std::begin(options), std::end(options), std::begin(other.options));
+}
+
+// What a preview's picks depend on; "仅预览" and "移到回收站" say how, not what.
+CSweepDlg::Inputs CSweepDlg::CurrentInputs() const
+{
+    CString folder, keyword;
+    GetDlgItemText(IDC_EDIT_PATH, folder);
+    GetDlgItemText(IDC_COMBO_KEYWORD, keyword);
+    return {folder.Text(),
+            keyword.Text(),
+            {m_bExactMatch, m_bMatchCase, m_bDeleteFolders, m_bDeleteFiles}};
+}
+
+// The ticked rows' objects, in the order the preview listed them: the run's passes expect
+// the walk's order, whatever order a sort has given the rows.
+std::shared_ptr<const Picks> CSweepDlg::TickedPicks() const
+{
+    std::unordered_set<DWORD_PTR> ticked;
+    for (int row = 0; row < m_listLog.GetItemCount(); ++row)
+        if (m_listLog.GetCheck(row) == 1) ticked.insert(m_listLog.GetItemData(row));
+    auto picks = std::make_shared<Picks>();
+    for (const auto& pick : m_pickRows)
+        if (ticked.count(pick.first) != 0)
+            (pick.second.isFile == 1 ? picks->files : picks->folders).push_back(pick.second);
+    return picks;
+}
+
+void CSweepDlg::DropPicks()
+{
+    m_bPicksApply = false;
+    m_pickRows.clear();
+    m_listLog.EnableCheckBoxes(FALSE);
+}
+
+void CSweepDlg::OnInputChanged()
+{
+    if (!IsRunning()) DropPicks();
 }

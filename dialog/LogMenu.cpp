@@ -170,9 +170,5 @@ bool OnLogKey(CListCtrlCl& list, HWND owner, WORD key)
         CopyLogRows(list, owner);
         return true;
     }
-    if (key == 'A') {
-        list.SelectAll();
-        return true;
-    }
     return false;
 }

@@ -17,5 +17,5 @@ void CopyLogRows(CListCtrl& list, HWND owner);
 // key), and does what is chosen.
 void ShowLogMenu(CListCtrlCl& list, HWND owner, LPARAM screenPoint);
 
-// Ctrl+C and Ctrl+A pressed in the log; false for any other key.
+// Ctrl+C pressed in the log (the list itself takes Ctrl+A); false for any other key.
 bool OnLogKey(CListCtrlCl& list, HWND owner, WORD key);

@@ -1,6 +1,7 @@
 #include "dialog/RunTexts.h"
 
 #include "dialog/UiTexts.h"
+#include "engine/ByteSize.h"
 #include "res/resource.h"
 
 namespace {
@@ -31,7 +32,8 @@ RunTexts::RunTexts(const WString& keyword, int matchCase, bool previewOnly)
       m_failed(UiText(IDS_MARK_FAILED)),
       m_wouldDelete(UiText(IDS_MARK_WOULD_DELETE)),
       m_fileInHand(UiText(previewOnly ? IDS_PREVIEWING : IDS_DELETING_FILE)),
-      m_folderInHand(UiText(previewOnly ? IDS_PREVIEWING : IDS_DELETING_FOLDER))
+      m_folderInHand(UiText(previewOnly ? IDS_PREVIEWING : IDS_DELETING_FOLDER)),
+      m_bytesWord(UiText(IDS_SIZE_BYTES).Text())
 {
 }
 
@@ -41,30 +43,64 @@ void RunTexts::Add(const RunReport& report, std::vector<Row>& rows, WString& sta
     case RunReport::Searching:
         status = Formatted(UiText(IDS_SEARCHING), report.text);
         break;
-    case RunReport::PassBegun:
+    case RunReport::PassBegun: {
         m_pass = report.pass;
-        rows.emplace_back(
-            report.text, Formatted(UiText(Heading(m_pass, m_matchCase, m_previewOnly)), m_keyword));
+        Row row;
+        row.operation = report.text;
+        row.object = Formatted(UiText(Heading(m_pass, m_matchCase, m_previewOnly)), m_keyword);
+        row.heading = true;
+        rows.push_back(std::move(row));
         break;
+    }
     case RunReport::InHand:
         status = Formatted(report.pass == Pass::Files ? m_fileInHand : m_folderInHand, report.text);
         break;
-    case RunReport::ObjectDone:
+    case RunReport::ObjectDone: {
         ++m_counts[static_cast<int>(m_pass)];
-        rows.emplace_back(Mark(report.outcome).Text(), report.text);
-        break;
-    case RunReport::PassEnded:
-        if (report.stopped)
-            rows.emplace_back(
-                report.text,
-                UiText(m_previewOnly ? IDS_PREVIEW_STOPPED_ROW : IDS_STOPPED_ROW).Text());
-        rows.emplace_back(WString(), WString());
-        break;
-    case RunReport::Faulted:
-        rows.emplace_back(m_failed.Text(), UiText(IDS_FAULT_ROW).Text());
-        rows.emplace_back(WString(), WString());
+        Row row;
+        row.operation = Mark(report.outcome).Text();
+        row.object = report.text;
+        row.size = Size(report.object.size);
+        row.bytes = report.object.size;
+        if (report.outcome == Outcome::WouldDelete) {
+            row.pick = true;
+            row.entry = report.object;
+            m_freed.Add(report.object);
+        }
+        rows.push_back(std::move(row));
         break;
     }
+    case RunReport::PassEnded: {
+        if (m_pass == Pass::Folders) m_freed.SetFolderPassTotal(report.total);
+        Row total;
+        total.size = Size(report.total);
+        total.bytes = report.total;
+        total.sizeOfHeading = true;
+        rows.push_back(std::move(total));
+        if (report.stopped) {
+            Row stopped;
+            stopped.operation = report.text;
+            stopped.object =
+                UiText(m_previewOnly ? IDS_PREVIEW_STOPPED_ROW : IDS_STOPPED_ROW).Text();
+            rows.push_back(std::move(stopped));
+        }
+        rows.emplace_back();
+        break;
+    }
+    case RunReport::Faulted: {
+        Row fault;
+        fault.operation = m_failed.Text();
+        fault.object = UiText(IDS_FAULT_ROW).Text();
+        rows.push_back(std::move(fault));
+        rows.emplace_back();
+        break;
+    }
+    }
+}
+
+WString RunTexts::Size(ULONGLONG bytes) const
+{
+    return ByteSizeText(bytes, m_bytesWord);
 }
 
 const CString& RunTexts::Mark(Outcome outcome) const
@@ -91,7 +127,8 @@ WString RunTexts::EndText(RunEnd end, bool faulted, const WString& folderText) c
     else if (end == RunEnd::Stopped)
         text.Format(UiText(m_previewOnly ? IDS_PREVIEW_STOPPED : IDS_STOPPED), folder);
     else if (m_previewOnly)
-        text.Format(UiText(IDS_PREVIEW_DONE), folder, m_counts[0], m_counts[1]);
+        text.Format(UiText(IDS_PREVIEW_DONE), folder, m_counts[0], m_counts[1],
+                    Size(m_freed.Total()).c_str());
     else
         text.Format(UiText(IDS_DONE), folder);
     return text.Text();

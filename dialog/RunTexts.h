@@ -2,15 +2,26 @@
 // the text it ends with. No window code, so a console can print the same texts.
 #pragma once
 
+#include "dialog/FreedBytes.h"
 #include "engine/CleanJob.h"
 #include "framework/CString.h"
 
-#include <utility>
 #include <vector>
 
 class RunTexts {
 public:
-    typedef std::pair<WString, WString> Row;  // the texts of the two columns
+    // A row of the log, or (sizeOfHeading) the size cell of the pass's heading row once the
+    // pass has ended.
+    struct Row {
+        WString operation;  // the mark or the time stamp
+        WString object;
+        WString size;         // empty, or the bytes as Explorer shows them
+        ULONGLONG bytes = 0;  // what size shows, to sort by
+        bool heading = false;
+        bool sizeOfHeading = false;
+        bool pick = false;  // a preview's "○": `entry` is what a later run may be given
+        PathEntry entry;
+    };
 
     RunTexts(const WString& keyword, int matchCase, bool previewOnly);
 
@@ -22,6 +33,7 @@ public:
 
 private:
     const CString& Mark(Outcome outcome) const;
+    WString Size(ULONGLONG bytes) const;
 
     const WString m_keyword;
     const int m_matchCase;
@@ -32,6 +44,8 @@ private:
     const CString m_wouldDelete;
     const CString m_fileInHand;
     const CString m_folderInHand;
+    const WString m_bytesWord;
     Pass m_pass = Pass::Files;
     int m_counts[2] = {0, 0};  // the objects listed per pass: what a preview says would go
+    FreedBytes m_freed;        // what a preview says would be freed
 };

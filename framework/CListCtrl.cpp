@@ -144,6 +144,43 @@ BOOL CListCtrl::EnsureVisible(int nItem, BOOL bPartialOK)
                                            static_cast<LPARAM>(bPartialOK)));
 }
 
+int CListCtrl::FindItem(LVFINDINFO* pFindInfo, int nStart) const
+{
+    return static_cast<int>(::SendMessage(m_hWnd, LVM_FINDITEM, static_cast<WPARAM>(nStart),
+                                          reinterpret_cast<LPARAM>(pFindInfo)));
+}
+
+int CListCtrl::GetNextItem(int nItem, int nFlags) const
+{
+    return static_cast<int>(::SendMessage(m_hWnd, LVM_GETNEXTITEM, static_cast<WPARAM>(nItem),
+                                          MAKELPARAM(nFlags, 0)));
+}
+
+BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask)
+{
+    LVITEM item = {};
+    item.state = nState;
+    item.stateMask = nMask;
+    return static_cast<BOOL>(::SendMessage(m_hWnd, LVM_SETITEMSTATE, static_cast<WPARAM>(nItem),
+                                           reinterpret_cast<LPARAM>(&item)));
+}
+
+UINT CListCtrl::GetItemState(int nItem, UINT nMask) const
+{
+    return static_cast<UINT>(
+        ::SendMessage(m_hWnd, LVM_GETITEMSTATE, static_cast<WPARAM>(nItem), nMask));
+}
+
+int CListCtrl::GetCheck(int nItem) const
+{
+    return static_cast<int>(GetItemState(nItem, LVIS_STATEIMAGEMASK) >> 12) - 1;
+}
+
+BOOL CListCtrl::SetCheck(int nItem, BOOL bCheck)
+{
+    return SetItemState(nItem, INDEXTOSTATEIMAGEMASK(bCheck ? 2 : 1), LVIS_STATEIMAGEMASK);
+}
+
 COLORREF CListCtrl::GetBkColor() const
 {
     return static_cast<COLORREF>(::SendMessage(m_hWnd, LVM_GETBKCOLOR, 0, 0));

@@ -32,6 +32,16 @@ public:
     COLORREF GetBkColor() const;
     // Scrolls the list so that the item is in view.
     BOOL EnsureVisible(int nItem, BOOL bPartialOK);
+    // The first item after nStart that answers pFindInfo, or -1.
+    int FindItem(LVFINDINFO* pFindInfo, int nStart = -1) const;
+    // The next item after nItem (-1: from the start) with the LVNI_ flags, or -1.
+    int GetNextItem(int nItem, int nFlags) const;
+    // State bits of an item (-1: every item).
+    BOOL SetItemState(int nItem, UINT nState, UINT nMask);
+    UINT GetItemState(int nItem, UINT nMask) const;
+    // 1 ticked, 0 unticked, -1 no check box (state image 2, 1, 0).
+    int GetCheck(int nItem) const;
+    BOOL SetCheck(int nItem, BOOL bCheck = TRUE);
 
     // The bound header object, else a temporary wrapper; NULL when the list has no header.
     CHeaderCtrl* GetHeaderCtrl();

@@ -205,6 +205,9 @@ protected:                                                                      
 // Commands (menu, accelerator, button click): void memberFxn()
 #define ON_COMMAND(id, memberFxn) AFX_ENTRY(WM_COMMAND, 0, id, Void, memberFxn)
 #define ON_BN_CLICKED(id, memberFxn) AFX_ENTRY(WM_COMMAND, BN_CLICKED, id, Void, memberFxn)
+// A control's notification: void memberFxn()
+#define ON_CONTROL(wNotifyCode, id, memberFxn)                                                     \
+    AFX_ENTRY(WM_COMMAND, wNotifyCode, id, Void, memberFxn)
 
 // Reflected to the control that sent them.
 // void memberFxn(NMHDR*, LRESULT*)

@@ -45,6 +45,9 @@
 #define IDS_FAULTED 235
 #define IDS_PREVIEW_DONE 236
 #define IDS_PREVIEW_STOPPED 237
+#define IDS_COLUMN_SIZE 238
+#define IDS_SIZE_BYTES 239
+#define IDS_WARNING_RECYCLE 240
 
 // System-menu command of the about box entry.
 #define IDM_ABOUTBOX 0x0010
@@ -65,6 +68,7 @@
 #define IDC_LIST_LOG 1028
 #define IDC_STATIC_GROUP 1029
 #define IDC_STATIC_KEYWORD_LABEL 1031
+#define IDC_CHECK_RECYCLE 1032
 
 // About box lines (the box has its own template, so its ids may repeat the main dialog's).
 #define IDC_ABOUT_LINE1 1022

@@ -208,6 +208,7 @@ TEST_F(DialogTemplates, MainDialog)
         {1022, L"Static", L"", kChild | WS_GROUP | SS_LEFT, 5, 90, 544, 8},
         // Added last, beside the other options, so nothing above moves.
         {1012, L"Button", L"仅预览", tab | BS_AUTOCHECKBOX, 160, 55, 48, 10},
+        {1032, L"Button", L"移到回收站", tab | BS_AUTOCHECKBOX, 160, 69, 56, 10},
     };
     EXPECT_EQ(t.items, expected);
 }

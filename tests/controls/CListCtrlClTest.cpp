@@ -1,6 +1,8 @@
 #include "controls/CListCtrlCl.h"
 #include "controls/RowData.h"
 #include "tests/controls/ReportListHost.h"
+#include "tests/support/Pixels.h"
+#include "framework/CRect.h"
 
 #include <gtest/gtest.h>
 
@@ -224,6 +226,111 @@ TEST(ReportListSorting, SortsRowsOfARealHeaderClick)
     ::SendMessageW(host.HeaderWindow(), WM_LBUTTONDOWN, MK_LBUTTON, at);
     ::SendMessageW(host.HeaderWindow(), WM_LBUTTONUP, 0, at);
     EXPECT_EQ((Texts{L"a", L"b"}), host.ShownColumn(0));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ReportListSorting, SortsByTheRowsValuesWhereTheyHaveThem)
+{
+    ReportListHost host;
+    host.AddLogColumns();
+    CListCtrlCl& list = host.List();
+    list.AddColumn(3, L"大小", LVCFMT_RIGHT, 80);
+    // As texts "999 字节" would come last and "12.5 KB" before "2.00 KB".
+    const struct {
+        const wchar_t* name;
+        const wchar_t* size;
+        ULONGLONG bytes;
+    } rows[] = {{L"b", L"2.00 KB", 2048}, {L"blank", L"", 0}, {L"c", L"999 字节", 999},
+                {L"a", L"12.5 KB", 12800}};
+    for (const auto& row : rows) {
+        list.AddRow(L"", row.name, row.size);
+        if (*row.size != L'\0') list.SetSortValue(list.GetItemCount() - 1, 2, row.bytes);
+    }
+    host.ClickColumn(2);
+    EXPECT_EQ((Texts{L"blank", L"c", L"b", L"a"}), host.ShownColumn(1));
+
+    // A cell set later is shown, found where the sort moved its row, and sorted by.
+    const int blank = list.FindRow(list.GetItemData(0));
+    ASSERT_EQ(0, blank);
+    list.SetCellText(blank, 2, L"1.00 MB");
+    list.SetSortValue(blank, 2, 1048576);
+    host.ClickColumn(2);  // descending
+    EXPECT_EQ((Texts{L"1.00 MB", L"12.5 KB", L"2.00 KB", L"999 字节"}), host.ShownColumn(2));
+    EXPECT_STREQ(L"1.00 MB", RowOf(list, 0).GetText(2));
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<int> Checks(CListCtrlCl& list)
+{
+    std::vector<int> checks;
+    for (int row = 0; row < list.GetItemCount(); ++row) checks.push_back(list.GetCheck(row));
+    return checks;
+}
+
+void PressKey(HWND hWnd, WPARAM key, bool control)
+{
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    keys[VK_CONTROL] = control ? 0x80 : 0;
+    ::SetKeyboardState(keys);
+    ::SendMessageW(hWnd, WM_KEYDOWN, key, 1);
+    keys[VK_CONTROL] = 0;
+    ::SetKeyboardState(keys);
+}
+
+TEST(ReportListCheckBoxes, OnRowsGivenOneToggledByAClickOnTheBoxAndBySpace)
+{
+    ReportListHost host;
+    host.AddLogColumns();
+    CListCtrlCl& list = host.List();
+    list.AddRow(L"older", L"");
+    list.EnableCheckBoxes(TRUE);
+    list.AddRow(L"heading", L"");
+    for (int row : {2, 3}) {
+        list.AddRow(L"○", L"x");
+        list.SetCheck(row);
+    }
+    EXPECT_EQ((std::vector<int>{-1, -1, 1, 1}), Checks(list));
+
+    // The box is drawn where the list view takes a click on it.
+    PixelCanvas canvas(420, 240, RGB(1, 2, 3));
+    ::SendMessageW(host.ListWindow(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()),
+                   PRF_CLIENT);
+    CRect icon;
+    ASSERT_TRUE(list.GetSubItemRect(2, 0, LVIR_ICON, icon));
+    const POINT box = {icon.left - 8, (icon.top + icon.bottom) / 2};
+    LVHITTESTINFO hit = {box, 0, -1, 0};
+    ::SendMessageW(host.ListWindow(), LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+    EXPECT_EQ(2, hit.iItem);
+    EXPECT_EQ(static_cast<UINT>(LVHT_ONITEMSTATEICON), hit.flags & LVHT_ONITEMSTATEICON);
+    int marks = 0;  // pixels of the box unlike a row without one
+    for (int dx = -6; dx <= 6; ++dx)
+        marks += canvas.At(box.x + dx, box.y) != canvas.At(box.x + dx, box.y - 2 * icon.Height());
+    EXPECT_GT(marks, 2);
+
+    const LPARAM at = MAKELPARAM(box.x, box.y);
+    ::SendMessageW(host.ListWindow(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::SendMessageW(host.ListWindow(), WM_LBUTTONUP, 0, at);
+    EXPECT_EQ((std::vector<int>{-1, -1, 0, 1}), Checks(list));
+
+    // Ctrl+A selects every row; Space turns the selected boxes to the opposite of the first.
+    PressKey(host.ListWindow(), 'A', true);
+    EXPECT_EQ(4u, ::SendMessageW(host.ListWindow(), LVM_GETSELECTEDCOUNT, 0, 0));
+    PressKey(host.ListWindow(), VK_SPACE, false);
+    EXPECT_EQ((std::vector<int>{-1, -1, 1, 1}), Checks(list));
+    PressKey(host.ListWindow(), VK_SPACE, false);
+    EXPECT_EQ((std::vector<int>{-1, -1, 0, 0}), Checks(list));
+
+    list.EnableCheckBoxes(FALSE);
+    EXPECT_EQ((std::vector<int>{-1, -1, -1, -1}), Checks(list));
+    EXPECT_EQ(0, ::SendMessageW(host.ListWindow(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) &
+                     LVS_EX_CHECKBOXES);
 }
 
 }  // namespace

@@ -8,9 +8,20 @@
 #include <string>
 #include <vector>
 
+#include "dialog/RunTexts.h"
 #include "tests/dialog/SweepDlgDriver.h"
 
 using Row = SweepDlgDriver::Row;
+
+// The operation and object texts of the rows a run's texts add (a pass's total goes into its
+// heading row and adds none).
+inline std::vector<Row> LogRowsOf(const std::vector<RunTexts::Row>& rows)
+{
+    std::vector<Row> shown;
+    for (const RunTexts::Row& row : rows)
+        if (!row.sizeOfHeading) shown.emplace_back(row.operation, row.object);
+    return shown;
+}
 
 inline std::wstring Fill(const wchar_t* format, const std::wstring& value)
 {

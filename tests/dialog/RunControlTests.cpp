@@ -198,7 +198,7 @@ TEST(RunControl, PreviewListsExactlyWhatTheRunThenDeletes)
         EXPECT_EQ(tree.Entries(), before);
         const std::vector<Row> preview = d.Rows();
         EXPECT_EQ(d.Text(IDC_STATIC_STATUS),
-                  Fill(L"预览[%s]完毕：将删除 1 个文件、2 个目录。", tree.Root()));
+                  Fill(L"预览[%s]完毕：将删除 1 个文件、2 个目录，共 0 字节。", tree.Root()));
         EXPECT_TRUE(d.IsChecked(IDC_CHECK_PREVIEW));
 
         d.SetCheck(IDC_CHECK_PREVIEW, false);
@@ -218,6 +218,35 @@ TEST(RunControl, PreviewListsExactlyWhatTheRunThenDeletes)
                 EXPECT_EQ(listed.first, listed.second.empty() ? L"" : L"○");
             }
         }
+    });
+}
+
+}  // namespace
+
+namespace {
+
+TEST(RunControl, RecyclingSaysSoInTheWarningAndLogsAsADeletion)
+{
+    TempTree tree;
+    tree.AddFile(L"a_junk.txt", L"a");
+    tree.AddFile(L"keep.txt");
+    const std::wstring today = L"温馨提示：当选中删除目录时同时会删除该目录下的所有文件，目前版本暂不支持"
+                               L"从回收站恢复，请谨慎使用！";
+    SweepDlgDriver::Run([&](SweepDlgDriver& d) {
+        d.Click(IDC_CHECK_RECYCLE);
+        EXPECT_EQ(d.Text(IDC_STATIC_WARNING),
+                  L"温馨提示：当选中删除目录时同时会删除该目录下的所有文件，删除的对象将移到回"
+                  L"收站，可以从回收站恢复。");
+        d.SetCheck(IDC_CHECK_DELETE_FILES, true);
+        d.Clean(L"junk", tree.Root());
+        EXPECT_EQ(tree.Entries(), std::set<std::wstring>{L"keep.txt"});
+        const std::vector<Row> rows = Normalised(d.Rows());
+        ASSERT_EQ(rows.size(), 5u);
+        EXPECT_EQ(rows[1], Row(L"√", tree.Path(L"a_junk.txt")));
+        EXPECT_EQ(d.Text(IDC_STATIC_STATUS), Done(tree.Root()));
+        EXPECT_TRUE(d.IsChecked(IDC_CHECK_RECYCLE));
+        d.Click(IDC_CHECK_RECYCLE);
+        EXPECT_EQ(d.Text(IDC_STATIC_WARNING), today);
     });
 }
 

@@ -28,9 +28,10 @@ public:
 
     // The rows of the whole run, taken a few reports at a time as they come; seen is told
     // how many there are after each take.
-    std::vector<Row> Follow(CleanJob& job, RunTexts& texts, const std::function<void(size_t)>& seen)
+    std::vector<RunTexts::Row> Follow(CleanJob& job, RunTexts& texts,
+                                      const std::function<void(size_t)>& seen)
     {
-        std::vector<Row> rows;
+        std::vector<RunTexts::Row> rows;
         WString status;
         for (;;) {
             // Read before taking: all a run reports is queued before it tells its end.
@@ -80,9 +81,9 @@ TEST(RunWithoutWindow, GivesTheDialogsRowsAtTheNormalPriority)
     {
         CleanJob job({ToLongPath(tree.Root()), tree.Root(), L"junk", 0, 0, true, true, false},
                      owner);
-        rows = Normalised(owner.Follow(job, texts, [&](size_t count) {
+        rows = Normalised(LogRowsOf(owner.Follow(job, texts, [&](size_t count) {
             if (count >= 20) ::SetEvent(caughtUp);  // the heading and 19 objects
-        }));
+        })));
     }
     SetBeforeDeletionHook(nullptr);
     ::CloseHandle(caughtUp);

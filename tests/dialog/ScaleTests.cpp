@@ -23,6 +23,7 @@ namespace {
 struct Scale {
     UINT dpi;
     int operationColumn;  // the log's first column
+    int sizeColumn;       // and its last
     int cellFont;         // text heights of the log's rows and of its headings
     int headingFont;
     int checkBox;     // room a check box takes before its text, at most
@@ -30,9 +31,9 @@ struct Scale {
 };
 
 const Scale kScales[] = {
-    {96, 100, 12, 13, 18, 2},
-    {144, 150, 18, 20, 27, 3},
-    {192, 200, 24, 26, 36, 4},
+    {96, 100, 80, 12, 13, 18, 2},
+    {144, 150, 120, 18, 20, 27, 3},
+    {192, 200, 160, 24, 26, 36, 4},
 };
 
 CRect RectInDialog(HWND hDlg, HWND hWnd)
@@ -56,13 +57,14 @@ SIZE TextExtent(HWND hWnd, const std::wstring& text, HFONT hFont = NULL)
     return extent;
 }
 
-// The first column is `first` wide and the second fills the rest of the list.
-void ExpectColumnsFill(HWND hList, int first)
+// The first column is `first` wide, the last `last`, and the second fills the rest of the list.
+void ExpectColumnsFill(HWND hList, int first, int last)
 {
     CRect client;
     ::GetClientRect(hList, &client);
     EXPECT_EQ(::SendMessageW(hList, LVM_GETCOLUMNWIDTH, 0, 0), first);
-    EXPECT_EQ(::SendMessageW(hList, LVM_GETCOLUMNWIDTH, 1, 0), client.Width() - first);
+    EXPECT_EQ(::SendMessageW(hList, LVM_GETCOLUMNWIDTH, 1, 0), client.Width() - first - last);
+    EXPECT_EQ(::SendMessageW(hList, LVM_GETCOLUMNWIDTH, 2, 0), last);
 }
 
 }  // namespace
@@ -82,7 +84,7 @@ TEST(DialogScale, TextsFitNothingOverlapsColumnsFill)
         ::GetClientRect(d.Window(), &client);
         const int checkBoxes[] = {IDC_CHECK_EXACT_MATCH, IDC_CHECK_MATCH_CASE,
                                   IDC_CHECK_DELETE_FOLDERS, IDC_CHECK_DELETE_FILES,
-                                  IDC_CHECK_PREVIEW};
+                                  IDC_CHECK_PREVIEW, IDC_CHECK_RECYCLE};
         const int others[] = {IDC_STATIC_PATH_LABEL, IDC_EDIT_PATH,
                               IDC_BUTTON_BROWSE,     IDC_STATIC_KEYWORD_LABEL,
                               IDC_COMBO_KEYWORD,     IDC_STATIC_WARNING,
@@ -117,8 +119,9 @@ TEST(DialogScale, TextsFitNothingOverlapsColumnsFill)
         }
 
         const HWND hList = d.Item(IDC_LIST_LOG);
-        ExpectColumnsFill(hList, scale->operationColumn);
-        // A run's heading row: its time stamp fits the first column, its text the row.
+        ExpectColumnsFill(hList, scale->operationColumn, scale->sizeColumn);
+        // A run's heading row: its time stamp fits the first column, its text the row; the
+        // widest size fits the last.
         LVITEMW item = {};
         item.mask = LVIF_TEXT;
         item.pszText = const_cast<wchar_t*>(L"2026-12-07 19:25:17");
@@ -129,6 +132,7 @@ TEST(DialogScale, TextsFitNothingOverlapsColumnsFill)
         const HFONT hCellFont = ::CreateFontW(scale->cellFont, 0, 0, 0, FW_DONTCARE, 0, 0, 0,
                                               ANSI_CHARSET, 0, 0, 0, 0, L"宋体");
         EXPECT_LE(TextExtent(hList, item.pszText, hCellFont).cx, scale->operationColumn);
+        EXPECT_LE(TextExtent(hList, L"1023 字节", hCellFont).cx, scale->sizeColumn);
         ::DeleteObject(hCellFont);
 
         const HWND hHeader = reinterpret_cast<HWND>(::SendMessageW(hList, LVM_GETHEADER, 0, 0));
@@ -152,7 +156,7 @@ TEST(DialogScale, MovingToA200PercentMonitorRescalesColumnsAndIcons)
         ::GetWindowRect(d.Window(), &window);
         ::SendMessageW(d.Window(), WM_DPICHANGED, MAKEWPARAM(192, 192),
                        reinterpret_cast<LPARAM>(&window));
-        ExpectColumnsFill(d.Item(IDC_LIST_LOG), 200);
+        ExpectColumnsFill(d.Item(IDC_LIST_LOG), 200, 160);
         const auto icon = [&d](WPARAM which) {
             return IconWidth(
                 reinterpret_cast<HICON>(::SendMessageW(d.Window(), WM_GETICON, which, 0)));

@@ -27,6 +27,7 @@ TEST(SweepDlgStartUp, EveryControlShowsItsDefault)
         EXPECT_FALSE(d.IsChecked(IDC_CHECK_DELETE_FILES));
         EXPECT_FALSE(d.IsChecked(IDC_CHECK_PREVIEW));
         EXPECT_EQ(d.Text(IDC_CHECK_PREVIEW), L"仅预览");
+        EXPECT_FALSE(d.IsChecked(IDC_CHECK_RECYCLE));
         EXPECT_TRUE(d.Rows().empty());
         // Each icon is drawn from the image made for its size (32 and 16 pixels at 96 DPI).
         const LRESULT icon = ::SendMessageW(d.Window(), WM_GETICON, ICON_BIG, 0);
@@ -39,15 +40,16 @@ TEST(SweepDlgStartUp, EveryControlShowsItsDefault)
     });
 }
 
-TEST(SweepDlgStartUp, LogHasTwoColumnsFillingItsWidth)
+TEST(SweepDlgStartUp, LogHasThreeColumnsFillingItsWidth)
 {
     SweepDlgDriver::Run([](SweepDlgDriver& d) {
         const HWND hList = d.Item(IDC_LIST_LOG);
         const HWND hHeader = reinterpret_cast<HWND>(::SendMessageW(hList, LVM_GETHEADER, 0, 0));
-        ASSERT_EQ(::SendMessageW(hHeader, HDM_GETITEMCOUNT, 0, 0), 2);
+        ASSERT_EQ(::SendMessageW(hHeader, HDM_GETITEMCOUNT, 0, 0), 3);
 
-        const wchar_t* titles[] = {L"操作", L"操作对象"};
-        for (int column = 0; column < 2; ++column) {
+        const wchar_t* titles[] = {L"操作", L"操作对象", L"大小"};
+        const int formats[] = {LVCFMT_LEFT, LVCFMT_LEFT, LVCFMT_RIGHT};
+        for (int column = 0; column < 3; ++column) {
             wchar_t buffer[64] = {};
             LVCOLUMNW info = {};
             info.mask = LVCF_TEXT | LVCF_FMT;
@@ -56,13 +58,14 @@ TEST(SweepDlgStartUp, LogHasTwoColumnsFillingItsWidth)
             ASSERT_TRUE(
                 ::SendMessageW(hList, LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&info)));
             EXPECT_STREQ(buffer, titles[column]);
-            EXPECT_EQ(info.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_LEFT);
+            EXPECT_EQ(info.fmt & LVCFMT_JUSTIFYMASK, formats[column]);
         }
         RECT client;
         ::GetClientRect(hList, &client);
         EXPECT_EQ(::SendMessageW(hList, LVM_GETCOLUMNWIDTH, 0, 0), 100);
         EXPECT_EQ(::SendMessageW(hList, LVM_GETCOLUMNWIDTH, 1, 0),
-                  client.right - client.left - 100);
+                  client.right - client.left - 180);
+        EXPECT_EQ(::SendMessageW(hList, LVM_GETCOLUMNWIDTH, 2, 0), 80);
 
         EXPECT_EQ(::SendMessageW(hList, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0),
                   LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);

@@ -1,0 +1,24 @@
+// The bytes a run would free: what a preview's status line names.
+#pragma once
+
+#include "engine/PathList.h"
+
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+class FreedBytes {
+public:
+    // An object the run would delete, in the order its pass lists it.
+    void Add(const PathEntry& object);
+    // The folder pass's total, in which a folder inside another listed one is counted once.
+    void SetFolderPassTotal(ULONGLONG total) { m_folderPassTotal = total; }
+    // The folder pass's total and every listed file outside the listed folders: a file inside
+    // one goes with it and is counted there.
+    ULONGLONG Total() const;
+
+private:
+    std::vector<std::pair<WString, ULONGLONG>> m_files;  // relative path, size
+    std::unordered_set<WString> m_folders;                // relative paths
+    ULONGLONG m_folderPassTotal = 0;
+};
