@@ -99,13 +99,14 @@ TEST(ConsoleProgram, RunsPrintsAndWritesTheLog)
     EXPECT_EQ(run.code, 0u);
     EXPECT_EQ(run.err, "");
     const std::string root = ToUtf8(tree.Root());
+    // A heading is printed as it begins, before its pass's total is known.
     const std::vector<std::string> expected = {
-        "T\t清除包含关键字[_tmp]的文件(关键字不区分大小写)。",
-        "√\t" + root + "\\a,_tmp.txt",
-        "\t",
-        "T\t清除包含关键字[_tmp]的目录。",
-        "√\t" + root + "\\b_tmp",
-        "\t",
+        "T\t清除包含关键字[_tmp]的文件(关键字不区分大小写)。\t",
+        "√\t" + root + "\\a,_tmp.txt\t0 字节",
+        "\t\t",
+        "T\t清除包含关键字[_tmp]的目录。\t",
+        "√\t" + root + "\\b_tmp\t0 字节",
+        "\t\t",
         "清除[" + root + "]完毕!",
     };
     EXPECT_EQ(Lines(run.out, '\t'), expected);
@@ -114,12 +115,12 @@ TEST(ConsoleProgram, RunsPrintsAndWritesTheLog)
     const std::string csv = ReadAll(log);
     ASSERT_EQ(csv.compare(0, 3, "\xEF\xBB\xBF"), 0) << "no byte order mark";
     const std::vector<std::string> rows = {
-        "T,清除包含关键字[_tmp]的文件(关键字不区分大小写)。",
-        "√,\"" + root + "\\a,_tmp.txt\"",
-        ",",
-        "T,清除包含关键字[_tmp]的目录。",
-        "√," + root + "\\b_tmp",
-        ",",
+        "T,清除包含关键字[_tmp]的文件(关键字不区分大小写)。,0 字节",
+        "√,\"" + root + "\\a,_tmp.txt\",0 字节",
+        ",,",
+        "T,清除包含关键字[_tmp]的目录。,0 字节",
+        "√," + root + "\\b_tmp,0 字节",
+        ",,",
     };
     EXPECT_EQ(Lines(csv.substr(3), ','), rows);
 }

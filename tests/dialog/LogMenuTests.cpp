@@ -60,9 +60,10 @@ TEST(LogKeys, CtrlASelectsEveryRowAndCtrlCCopiesThem)
     });
     EXPECT_EQ(rows, 5);
     EXPECT_EQ(selected, rows);
-    EXPECT_EQ(copied, stamp + L"\t清除包含关键字[_tmp]的文件(关键字不区分大小写)。\r\n"
-                      L"√\t" + tree.Path(L"a_tmp.txt") + L"\r\n"
-                      L"\t\r\n" +
-                      stamp + L"\t清除包含关键字[_tmp]的目录。\r\n"
-                      L"\t\r\n");
+    // Every column: the size column holds each pass's total in its heading row.
+    EXPECT_EQ(copied, stamp + L"\t清除包含关键字[_tmp]的文件(关键字不区分大小写)。\t0 字节\r\n"
+                      L"√\t" + tree.Path(L"a_tmp.txt") + L"\t0 字节\r\n"
+                      L"\t\t\r\n" +
+                      stamp + L"\t清除包含关键字[_tmp]的目录。\t0 字节\r\n"
+                      L"\t\t\r\n");
 }
