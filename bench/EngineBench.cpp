@@ -97,7 +97,8 @@ int wmain(int argc, wchar_t** argv)
         return 2;
     }
     const WString shown = GetAbsolutePath(argv[1]);
-    const CleanRequest request = {ToLongPath(shown), shown, argv[2], 0, 0, true, true, false};
+    const CleanRequest request = {
+        ToLongPath(shown), shown, argv[2], 0, 0, true, true, false, false, nullptr};
     SIZE_T baseline = WorkingSetKb();
 
     Stopwatch total;

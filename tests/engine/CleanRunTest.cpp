@@ -37,7 +37,10 @@ public:
         events.push_back(mark + Relative(path));
         if (afterObject) afterObject();
     }
-    void EndPass(bool stopped, ULONGLONG) override { events.push_back(stopped ? L"stopped" : L"end"); }
+    void EndPass(bool stopped, ULONGLONG) override
+    {
+        events.push_back(stopped ? L"stopped" : L"end");
+    }
 
     std::vector<std::wstring> events;
     int searched = 0;
@@ -53,7 +56,7 @@ private:
 
 CleanRequest Request(const TempTree& tree, const std::wstring& keyword, bool preview = false)
 {
-    return {tree.LongPath(L""), tree.Root(), keyword, 0, 0, true, true, preview};
+    return {tree.LongPath(L""), tree.Root(), keyword, 0, 0, true, true, preview, false, nullptr};
 }
 
 class CleanRun : public ::testing::Test {

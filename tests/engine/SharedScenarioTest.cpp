@@ -33,7 +33,7 @@ public:
 CleanRequest Request(const WString& longPath, const WString& shown, const WString& keyword,
                      bool preview)
 {
-    return {longPath, shown, keyword, 0, 0, true, true, preview};
+    return {longPath, shown, keyword, 0, 0, true, true, preview, false, nullptr};
 }
 
 class ModelBackend : public Backend {
