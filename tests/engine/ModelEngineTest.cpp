@@ -28,22 +28,28 @@ protected:
         fs.AddFile(At(relative), attributes);
     }
 
+    // Both passes on the chosen folder, default options.
+    static CleanRequest Request(const WString& keyword, const WString& folder = kRoot,
+                                bool preview = false)
+    {
+        return {ModelFileSystem::LongPath(folder),
+                folder,
+                keyword,
+                0,
+                0,
+                true,
+                true,
+                preview,
+                false,
+                nullptr};
+    }
+
     // A run of both passes on the chosen folder (`kRoot` unless named).
     RunEnd Run(const WString& keyword, const WString& folder = kRoot)
     {
         report = RunRecorder(folder);
         report.afterObject = afterObject;
-        const CleanRequest request = {ModelFileSystem::LongPath(folder),
-                                      folder,
-                                      keyword,
-                                      0,
-                                      0,
-                                      true,
-                                      true,
-                                      false,
-                                      false,
-                                      nullptr};
-        return RunClean(request, report, stop, fs);
+        return RunClean(Request(keyword, folder), report, stop, fs);
     }
 
     ModelFileSystem fs;
@@ -394,16 +400,7 @@ TEST_F(ModelRun, PassTotalsCountEachByteOnce)
     fs.AddFile(At(_T("d_tmp\\e_tmp\\c")), 0, 1);
     fs.AddFile(At(_T("locked_tmp")), 0, 1000);
     fs.Hold(At(_T("locked_tmp")), false);
-    CleanRequest request = {ModelFileSystem::LongPath(kRoot),
-                            kRoot,
-                            _T("_tmp"),
-                            0,
-                            0,
-                            true,
-                            true,
-                            true,
-                            false,
-                            nullptr};
+    CleanRequest request = Request(_T("_tmp"), kRoot, true);
     RunClean(request, report, stop, fs);
     EXPECT_EQ((std::vector<ULONGLONG>{1110, 11}), report.totals);  // a preview cannot see a lock
     request.previewOnly = false;
@@ -420,16 +417,7 @@ TEST_F(ModelRun, PicksDeleteExactlyTheTickedObjectsThatAreStillThemselves)
         File(name);
     Folder(_T("d_tmp"));
     Folder(_T("e_tmp"));
-    CleanRequest request = {ModelFileSystem::LongPath(kRoot),
-                            kRoot,
-                            _T("_tmp"),
-                            0,
-                            0,
-                            true,
-                            true,
-                            true,
-                            false,
-                            nullptr};
+    CleanRequest request = Request(_T("_tmp"), kRoot, true);
     RunClean(request, report, stop, fs);
     auto picks = std::make_shared<Picks>();
     for (const PathEntry& object : report.objects) {
@@ -468,16 +456,7 @@ TEST_F(ModelRun, RecyclingSendsEachObjectToTheBinAndDestroysNothing)
             return true;
         }
     } bin;
-    CleanRequest request = {ModelFileSystem::LongPath(kRoot),
-                            kRoot,
-                            _T("_tmp"),
-                            0,
-                            0,
-                            true,
-                            true,
-                            false,
-                            false,
-                            nullptr};
+    CleanRequest request = Request(_T("_tmp"), kRoot, false);
     request.toRecycleBin = true;
     RunClean(request, report, stop, fs, &bin);
     EXPECT_EQ((Rows{_T("files"), _T("√ a_tmp"), _T("× refused_tmp"), _T("end"), _T("folders"),
