@@ -30,8 +30,8 @@ while [ $# -gt 0 ]; do
 done
 [ -n "$base" ] || { echo "--base COMMIT is needed" >&2; exit 2; }
 keyword=junk
-scratch=$(mkdir -p "$scratch" && cd "$scratch" && pwd)
-case $scratch in *[!A-Za-z0-9_./-]*) echo "scratch path must be plain ASCII" >&2; exit 2 ;; esac
+source "$root/bench/harness.sh"
+scratch=$(bench_scratch "$scratch")
 
 bash "$root/tools/setup.sh"
 build_dialog() {  # SOURCE BUILD
@@ -49,18 +49,8 @@ build_dialog "$root" "$build"
 declare -A bin=([base]=$base_source/build/bench/bench_dialog.exe
                 [this]=$build/bench/bench_dialog.exe)
 
-export WINEPREFIX=${WINEPREFIX:-$root/build/wine-bench}
 export XDG_DATA_HOME=$scratch/xdg
-source "$root/tools/xvfb.sh"
-start_xvfb
-finish() {
-  wineserver -k >/dev/null 2>&1 || true
-  if [ -n "${XVFB_PID:-}" ]; then stop_xvfb; fi
-}
-trap finish EXIT
-"$root/tools/wine-run" cmd.exe /c rem
-wineserver -w
-wineserver -p
+bench_start_wine
 
 results=$scratch/against.txt
 : >"$results"

@@ -24,8 +24,8 @@ while [ $# -gt 0 ]; do
   esac
 done
 keyword=junk
-scratch=$(mkdir -p "$scratch" && cd "$scratch" && pwd)
-case $scratch in *[!A-Za-z0-9_./-]*) echo "scratch path must be plain ASCII" >&2; exit 2 ;; esac
+source "$root/bench/harness.sh"
+scratch=$(bench_scratch "$scratch")
 
 bash "$root/tools/setup.sh"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release \
@@ -33,17 +33,7 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release \
 cmake --build "$build" -j "$(nproc)" --target bench_floor bench_engine bench_dialog bench_peers >/dev/null
 bin=$build/bench
 
-export WINEPREFIX=${WINEPREFIX:-$root/build/wine-bench}
-source "$root/tools/xvfb.sh"
-start_xvfb
-finish() {
-  wineserver -k >/dev/null 2>&1 || true
-  if [ -n "${XVFB_PID:-}" ]; then stop_xvfb; fi
-}
-trap finish EXIT
-"$root/tools/wine-run" cmd.exe /c rem      # makes the prefix once
-wineserver -w
-wineserver -p                              # one server for every program: quick starts
+bench_start_wine
 
 results=$scratch/results.txt
 : >"$results"

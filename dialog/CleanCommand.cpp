@@ -63,11 +63,13 @@ void CSweepDlg::OnButtonClean()
         return;
     }
     UpdateData(TRUE);
-    CleanRequest request{folder.folder, folder.shown, keywordText.Text(), m_bExactMatch, m_bMatchCase,
-                         m_bDeleteFiles == 1, m_bDeleteFolders == 1, m_bPreviewOnly == 1};
-    request.toRecycleBin = m_bToRecycleBin == 1;
-    if (m_bPicksApply && !request.previewOnly && CurrentInputs() == m_pickInputs)
-        request.picks = TickedPicks();
+    const bool usePicks =
+        m_bPicksApply && m_bPreviewOnly != 1 && CurrentInputs() == m_pickInputs;
+    const CleanRequest request{folder.folder,        folder.shown,
+                               keywordText.Text(),   m_bExactMatch,
+                               m_bMatchCase,         m_bDeleteFiles == 1,
+                               m_bDeleteFolders == 1, m_bPreviewOnly == 1,
+                               m_bToRecycleBin == 1, usePicks ? TickedPicks() : nullptr};
     StartRun(request);
 }
 
