@@ -129,6 +129,32 @@ TEST_F(ProgramResources, VersionBlock)
         EXPECT_NE(VersionString(block, name), L"<missing>") << name;
 }
 
+// Windows refuses to start an image whose manifest names another architecture (Wine does not
+// check), and without an execution level a 32-bit program in Program Files is virtualized.
+TEST(ProgramManifest, EachProgramNamesItsOwnArchitectureAndRunsAsInvoker)
+{
+    const bool wide = sizeof(void*) == 8;
+    const std::string architecture = wide ? "processorArchitecture=\"amd64\""
+                                          : "processorArchitecture=\"x86\"";
+    for (const std::wstring& program : {ProgramPath(), WindowsPathOf(VARNEL_COM)}) {
+        SCOPED_TRACE(ToUtf8(program));
+        DWORD binaryType = 0;
+        ASSERT_TRUE(::GetBinaryTypeW(program.c_str(), &binaryType));
+        EXPECT_EQ(binaryType, static_cast<DWORD>(wide ? SCS_64BIT_BINARY : SCS_32BIT_BINARY));
+
+        const HMODULE module = ::LoadLibraryExW(program.c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
+        ASSERT_NE(module, nullptr);
+        const HRSRC info = ::FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST);
+        ASSERT_NE(info, nullptr);
+        const std::string manifest(static_cast<const char*>(::LockResource(::LoadResource(module, info))),
+                                   ::SizeofResource(module, info));
+        ::FreeLibrary(module);
+        EXPECT_NE(manifest.find(architecture), std::string::npos) << manifest;
+        EXPECT_EQ(manifest.find("processorArchitecture="), manifest.rfind("processorArchitecture="));
+        EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"asInvoker\""), std::string::npos);
+    }
+}
+
 namespace {
 
 struct Search {
