@@ -125,7 +125,8 @@ void ShowLogMenu(CListCtrlCl& list, HWND owner, LPARAM screenPoint)
     const WString object = ObjectOfRow(list, row);
 
     POINT point = {static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
-    if (screenPoint == -1) {
+    // The keyboard's menu comes at (-1, -1): in the low 32 bits, which on x64 is not LPARAM -1.
+    if (point.x == -1 && point.y == -1) {
         RECT cell = {LVIR_BOUNDS, 0, 0, 0};
         point = {0, 0};
         if (row >= 0 && list.SendMessage(LVM_GETITEMRECT, static_cast<WPARAM>(row),

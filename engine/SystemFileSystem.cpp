@@ -133,7 +133,9 @@ public:
 
     bool DisableRedirection(void*& token) override
     {
-        // Only where the system has it (a 64-bit Windows; 32-bit ones have nothing to turn off).
+        // Only a 32-bit program on a 64-bit Windows is redirected: a 64-bit program, and any
+        // program on a 32-bit Windows, has nothing to turn off.
+        if (sizeof(void*) == 8) return false;
         typedef BOOL(WINAPI * Disable)(PVOID*);
         static const auto disable = reinterpret_cast<Disable>(reinterpret_cast<void*>(
             GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "Wow64DisableWow64FsRedirection")));

@@ -67,3 +67,44 @@ TEST(LogKeys, CtrlASelectsEveryRowAndCtrlCCopiesThem)
                       stamp + L"\t清除包含关键字[_tmp]的目录。\t0 字节\r\n"
                       L"\t\t\r\n");
 }
+
+namespace {
+
+RECT g_menuRect;
+
+// Notes where the context menu opened, then closes it.
+void CALLBACK NoteAndCloseMenu(HWND, UINT, UINT_PTR, DWORD)
+{
+    const HWND menu = ::FindWindowW(L"#32768", NULL);
+    if (menu == NULL || !::IsWindowVisible(menu)) return;
+    ::GetWindowRect(menu, &g_menuRect);
+    ::EndMenu();
+}
+
+}  // namespace
+
+// The menu key and Shift+F10 send (-1, -1) in the low 32 bits of the parameter, as Windows does on
+// x64 too: the menu opens below the selected row, not at the screen's corner.
+TEST(LogKeys, TheKeyboardsMenuOpensBelowTheSelectedRow)
+{
+    TempTree tree;
+    tree.AddFile(L"a_tmp.txt");
+    POINT rowCorner = {};
+    SweepDlgDriver::Run([&](SweepDlgDriver& d) {
+        d.SetCheck(IDC_CHECK_DELETE_FILES, true);
+        d.Clean(L"_tmp", tree.Root());
+        const HWND list = d.Item(IDC_LIST_LOG);
+        ListView_SetItemState(list, 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        RECT row = {LVIR_BOUNDS, 0, 0, 0};
+        ListView_GetItemRect(list, 1, &row, LVIR_BOUNDS);
+        rowCorner = {row.left, row.bottom};
+        ::ClientToScreen(list, &rowCorner);
+        g_menuRect = {-100, -100, -100, -100};
+        const UINT_PTR timer = ::SetTimer(NULL, 0, 50, NoteAndCloseMenu);
+        ::SendMessageW(d.Window(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list),
+                       static_cast<LPARAM>(0xFFFFFFFFu));
+        ::KillTimer(NULL, timer);
+    });
+    EXPECT_EQ(g_menuRect.left, rowCorner.x);
+    EXPECT_EQ(g_menuRect.top, rowCorner.y);
+}
