@@ -4,7 +4,7 @@
 # smallest unless --recycle-at says another, 0 for none), its run that recycles instead of
 # deleting. Runs are interleaved. Prints medians.
 #   bench/against.sh --base COMMIT [--sizes "10000 100000"] [--runs 5] [--seed 1] [--scratch DIR]
-#                    [--build DIR] [--recycle-at SIZE]
+#                    [--build DIR] [--arch x86|x64] [--recycle-at SIZE]
 # Recycled objects go to a trash of the scratch folder's own (XDG_DATA_HOME), emptied after
 # each run. Raw results: SCRATCH/against.txt.
 set -euo pipefail
@@ -15,7 +15,8 @@ sizes="10000 100000"
 runs=5
 seed=1
 scratch=/tmp/varnel-bench
-build=$root/build/bench-win32
+build=""
+arch=""
 while [ $# -gt 0 ]; do
   case $1 in
     --base) base=$2; shift 2 ;;
@@ -24,6 +25,7 @@ while [ $# -gt 0 ]; do
     --seed) seed=$2; shift 2 ;;
     --scratch) scratch=$2; shift 2 ;;
     --build) build=$2; shift 2 ;;
+    --arch) arch=$2; shift 2 ;;
     --recycle-at) recycle_at=$2; shift 2 ;;
     *) echo "unknown option $1" >&2; exit 2 ;;
   esac
@@ -31,12 +33,14 @@ done
 [ -n "$base" ] || { echo "--base COMMIT is needed" >&2; exit 2; }
 keyword=junk
 source "$root/bench/harness.sh"
+bench_arch "$arch"
+build=${build:-$root/build/bench-$(arch_tree "$VARNEL_ARCH")}
 scratch=$(bench_scratch "$scratch")
 
 bash "$root/tools/setup.sh"
 build_dialog() {  # SOURCE BUILD
   cmake -S "$1" -B "$2" -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$1/tools/mingw-i686.cmake" >/dev/null
+        -DCMAKE_TOOLCHAIN_FILE="$root/$(arch_toolchain "$VARNEL_ARCH")" >/dev/null
   cmake --build "$2" -j "$(nproc)" --target bench_dialog >/dev/null
 }
 base_source=$scratch/base-$base

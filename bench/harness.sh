@@ -1,5 +1,18 @@
-# Sourced by the benchmark scripts (root must be set): the scratch folder the trees are made in,
-# and one Wine for every measured program.
+# Sourced by the benchmark scripts (root must be set): the architecture measured, the scratch
+# folder the trees are made in, and one Wine for every measured program.
+
+source "$root/tools/arch.sh"
+
+# bench_arch [ARCH]: the architecture measured (x86 or x64; none: the one tools/wine-run uses
+# unless told), kept in VARNEL_ARCH; refuses x86 where this machine cannot run 32-bit code.
+bench_arch() {
+  export VARNEL_ARCH=${1:-$(default_arch)}
+  arch_tree "$VARNEL_ARCH" >/dev/null || return 2
+  if [ "$VARNEL_ARCH" = x86 ] && ! x86_runs; then
+    echo "x86 cannot run here: this machine cannot execute 32-bit code (use --arch x64)" >&2
+    return 2
+  fi
+}
 
 # bench_scratch DIR: prints DIR made absolute; Wine sees it as Z:\..., so it must be plain ASCII.
 bench_scratch() {
@@ -12,7 +25,7 @@ bench_scratch() {
 # bench_start_wine: a private display and one persistent wine server for every program (quick
 # starts), both ended when the script exits.
 bench_start_wine() {
-  export WINEPREFIX=${WINEPREFIX:-$root/build/wine-bench}
+  export WINEPREFIX=${WINEPREFIX:-$root/build/wine-bench}-$(arch_tree "$VARNEL_ARCH")
   source "$root/tools/xvfb.sh"
   start_xvfb
   trap bench_finish EXIT

@@ -2,7 +2,7 @@
 # Measures a clean run side by side under one Wine: the floor (bare enumeration, bare delete
 # loop), the engine without windows, the whole clean command in the real dialog (visible and
 # hidden) and the peers (cmd's del and rd). Prints a Markdown table of medians.
-#   bench/run.sh [--sizes "10000 100000"] [--runs 3] [--seed 1] [--scratch DIR] [--build DIR]
+#   bench/run.sh [--sizes "10000 100000"] [--runs 3] [--seed 1] [--scratch DIR] [--build DIR] [--arch x86|x64]
 # Trees are made under the scratch folder (default /tmp/varnel-bench; Wine sees it as Z:\...)
 # and restored after every deleting step. Raw results: SCRATCH/results.txt.
 set -euo pipefail
@@ -12,7 +12,8 @@ sizes="10000 100000"
 runs=3
 seed=1
 scratch=/tmp/varnel-bench
-build=$root/build/bench-win32
+build=""
+arch=""
 while [ $# -gt 0 ]; do
   case $1 in
     --sizes) sizes=$2; shift 2 ;;
@@ -20,16 +21,19 @@ while [ $# -gt 0 ]; do
     --seed) seed=$2; shift 2 ;;
     --scratch) scratch=$2; shift 2 ;;
     --build) build=$2; shift 2 ;;
+    --arch) arch=$2; shift 2 ;;
     *) echo "unknown option $1" >&2; exit 2 ;;
   esac
 done
 keyword=junk
 source "$root/bench/harness.sh"
+bench_arch "$arch"
+build=${build:-$root/build/bench-$(arch_tree "$VARNEL_ARCH")}
 scratch=$(bench_scratch "$scratch")
 
 bash "$root/tools/setup.sh"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release \
-      -DCMAKE_TOOLCHAIN_FILE="$root/tools/mingw-i686.cmake" >/dev/null
+      -DCMAKE_TOOLCHAIN_FILE="$root/$(arch_toolchain "$VARNEL_ARCH")" >/dev/null
 cmake --build "$build" -j "$(nproc)" --target bench_floor bench_engine bench_dialog bench_peers >/dev/null
 bin=$build/bench
 

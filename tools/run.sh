@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds Varnel.exe and starts it under Wine on your display.
+# Builds Varnel.exe and starts it under Wine on your display (the x86 build where this
+# machine can run 32-bit code, else the x64 one).
 # Without a display it runs a demonstration on a virtual one: a sample tree is cleaned
 # through the real main dialog, the log and what is left of the tree are printed, and a
 # screenshot of the window is saved (build/run/screenshot.png, or $VARNEL_SHOT).
@@ -8,13 +9,17 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 bash tools/setup.sh
+source tools/arch.sh
 
+# The x86 build where this machine runs 32-bit code, else the x64 one; VARNEL_ARCH=x64 (or x86)
+# chooses.
+export VARNEL_ARCH=${VARNEL_ARCH:-$(default_arch)}
 build=${VARNEL_BUILD:-build}
-out="$build/win32"
+out="$build/$(arch_tree "$VARNEL_ARCH")"
 # VARNEL_DPI=144 (or 192...) shows it on a display of that scale, in a prefix of its own.
-export WINEPREFIX=${WINEPREFIX:-$root/$build/wineprefix}${VARNEL_DPI:+-dpi$VARNEL_DPI}
+export WINEPREFIX=${WINEPREFIX:-$root/$build/wineprefix}-$(arch_tree "$VARNEL_ARCH")${VARNEL_DPI:+-dpi$VARNEL_DPI}
 cmake -S . -B "$out" -DCMAKE_BUILD_TYPE=Release \
-      -DCMAKE_TOOLCHAIN_FILE="$root/tools/mingw-i686.cmake" >/dev/null
+      -DCMAKE_TOOLCHAIN_FILE="$root/$(arch_toolchain "$VARNEL_ARCH")" >/dev/null
 
 if [ -n "${DISPLAY:-}" ]; then
   cmake --build "$out" -j "$(nproc)" --target Varnel

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Installs every Debian package the project needs; returns at once when all is there.
+# 32-bit Wine is installed on every machine, also where the kernel cannot run it: the x86
+# tree is built everywhere, and its tests run where 32-bit code does.
 set -euo pipefail
 
 packages=(
   cmake make g++ googletest
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
-  wine wine32:i386 xvfb fonts-wqy-zenhei fonts-wqy-microhei locales imagemagick xdotool x11-utils
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
+  wine wine64 wine32:i386 xvfb fonts-wqy-zenhei fonts-wqy-microhei locales imagemagick xdotool x11-utils
 )
 
 # Wine draws the caption buttons with Marlett, from Wine's own font package. Only that font is

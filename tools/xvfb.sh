@@ -15,8 +15,12 @@ start_xvfb() {
 }
 
 stop_xvfb() {
-  # The wine server keeps the display it first saw: end it before the display goes.
-  WINEPREFIX=${WINEPREFIX:-} wineserver -k >/dev/null 2>&1 || true
+  # The wine server keeps the display it first saw: end it before the display goes, in the
+  # prefix and in each one tools/wine-run made from it (BASE-win32, BASE-win64-dpi144...).
+  local prefix
+  for prefix in "${WINEPREFIX:-$HOME/.wine}" "${WINEPREFIX:-$HOME/.wine}"-win32* "${WINEPREFIX:-$HOME/.wine}"-win64*; do
+    [ -d "$prefix" ] && WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
+  done
   kill "$XVFB_PID" 2>/dev/null || true
   wait "$XVFB_PID" 2>/dev/null || true
 }
