@@ -28,6 +28,7 @@ const NTSTATUS kNoMoreFiles = static_cast<NTSTATUS>(0x80000006);
 const NTSTATUS kNotImplemented = static_cast<NTSTATUS>(0xC0000002);
 const NTSTATUS kInvalidInfoClass = static_cast<NTSTATUS>(0xC0000003);
 const NTSTATUS kInvalidParameter = static_cast<NTSTATUS>(0xC000000D);
+const NTSTATUS kNoSuchFile = static_cast<NTSTATUS>(0xC000000F);
 const NTSTATUS kInvalidDeviceRequest = static_cast<NTSTATUS>(0xC0000010);
 const NTSTATUS kAccessDenied = static_cast<NTSTATUS>(0xC0000022);
 const NTSTATUS kObjectNameInvalid = static_cast<NTSTATUS>(0xC0000033);

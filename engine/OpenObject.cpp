@@ -178,6 +178,9 @@ bool OpenObject::List(std::vector<ListedEntry>& entries) const
         const NTSTATUS status = volume.fileSystem.QueryDirectory(
             m_handle, layout.infoClass, restart, buffer.data(), size, written);
         if (status == nt::kNoMoreFiles) return true;
+        // FAT and exFAT list no "." and ".." in a root: an empty one answers its first
+        // read so.
+        if (restart && status == nt::kNoSuchFile) return true;
         if (!nt::Succeeded(status)) {
             // A volume that does not know a class says so on the first read; the next
             // class serves, there and for the rest of the run.

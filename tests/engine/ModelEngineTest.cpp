@@ -484,4 +484,27 @@ TEST_F(ModelRun, AnInformationalStatusStillHandsOverAHandle)
     EXPECT_EQ(0u, fs.OpenHandles());
 }
 
+// A drive's root is cleaned whatever its file system lists first: FAT and exFAT list no "."
+// and "..", and answer an empty root's first read with STATUS_NO_SUCH_FILE.
+TEST_F(ModelRun, AnEmptyDriveRootIsAnEmptyFolder)
+{
+    struct Case {
+        bool fat;
+        bool withFile;
+        Rows rows;
+    } const cases[] = {
+        {true, false, {_T("files"), _T("end"), _T("folders"), _T("end")}},
+        {true, true, {_T("files"), _T("√ a_tmp"), _T("end"), _T("folders"), _T("end")}},
+        {false, false, {_T("files"), _T("end"), _T("folders"), _T("end")}},
+    };
+    for (const Case& c : cases) {
+        fs.volume.fat = c.fat;
+        fs.At(_T("C:")).children.clear();
+        if (c.withFile) fs.AddFile(_T("C:\\a_tmp"));
+        report = RunRecorder(_T("C:"));
+        EXPECT_EQ(RunEnd::Completed, RunClean(Request(_T("_tmp"), _T("C:\\")), report, stop, fs));
+        EXPECT_EQ(c.rows, report.rows) << c.fat << c.withFile;
+    }
+}
+
 }  // namespace

@@ -352,8 +352,11 @@ NTSTATUS ModelFileSystem::QueryDirectory(HANDLE folder, ULONG infoClass, bool re
     if (!layout || volume.refusedListingClasses.count(infoClass)) return nt::kInvalidInfoClass;
     if (restart) handle->cursor = 0;
     // "." and ".." come first, as NTFS lists them; a link opened as itself has nothing more.
-    std::vector<std::pair<WString, std::shared_ptr<Node>>> listing = {
-        {_T("."), handle->node}, {_T(".."), handle->parent ? handle->parent : handle->node}};
+    std::vector<std::pair<WString, std::shared_ptr<Node>>> listing;
+    const bool fatRoot = volume.fat && handle->parent == m_volumeRoot;
+    if (!fatRoot)
+        listing = {{_T("."), handle->node},
+                   {_T(".."), handle->parent ? handle->parent : handle->node}};
     if (!handle->asLink)
         listing.insert(listing.end(), handle->node->children.begin(), handle->node->children.end());
     BYTE* out = static_cast<BYTE*>(buffer);
@@ -386,7 +389,7 @@ NTSTATUS ModelFileSystem::QueryDirectory(HANDLE folder, ULONG infoClass, bool re
         ++records;
         ++handle->cursor;
     }
-    if (records == 0) return nt::kNoMoreFiles;
+    if (records == 0) return restart && fatRoot ? nt::kNoSuchFile : nt::kNoMoreFiles;
     written = static_cast<ULONG>(offset);
     return nt::kSuccess;
 }

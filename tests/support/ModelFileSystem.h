@@ -30,6 +30,9 @@ public:
         size_t handleLimit = 0;       // a server's limit on open handles; 0 for none
         // What a successful open answers: an informational status still hands over a handle.
         NTSTATUS openStatus = 0;
+        // FAT or exFAT: the root lists no "." and "..", and an empty one answers the first
+        // read with STATUS_NO_SUCH_FILE.
+        bool fat = false;
     };
     Volume volume;
 
