@@ -91,7 +91,9 @@ int RunFromCommandLine(const CommandLine& command)
                 std::vector<RunTexts::Row> rows;
                 WString status;
                 for (const RunReport& report : job.TakeReports(SIZE_MAX)) {
-                    if (report.kind == RunReport::ObjectDone && report.outcome == Outcome::Failed)
+                    if (report.kind == RunReport::ObjectDone &&
+                        (report.outcome == Outcome::Failed ||
+                         report.outcome == Outcome::TooLargeForBin))
                         anyFailed = true;
                     texts.Add(report, rows, status);
                 }
@@ -115,7 +117,8 @@ int RunFromCommandLine(const CommandLine& command)
         faulted = signals.m_faulted;
     }
 
-    WriteLine(end == RunEnd::FolderUnavailable ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE,
+    const bool nothingDone = end == RunEnd::FolderUnavailable || end == RunEnd::NoRecycleBin;
+    WriteLine(nothingDone ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE,
               texts.EndText(end, faulted, command.folder));
     if (!command.logFile.empty() && !SaveLogCsv(command.logFile, log))
         WriteError(IDS_CLI_LOG_UNWRITABLE, command.logFile);

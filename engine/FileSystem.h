@@ -32,6 +32,9 @@ public:
     // calling thread, until this turns that off (true when it did; the token turns it on again).
     virtual bool DisableRedirection(void*& token) = 0;
     virtual void RevertRedirection(void* token) = 0;
+    // The path (\\?\ form) that names, with the redirection on, the object `longPath` names with
+    // it off: System32's objects by Sysnative, where the redirection applies; else `longPath`.
+    virtual WString PathWithRedirectionOn(const WString& longPath) = 0;
 
     // True where links may reach the engine unmarked and an object may be opened as another
     // (Wine): there the engine checks where each object lies.

@@ -206,6 +206,14 @@ ULONGLONG OpenObject::Identity() const
     return id;
 }
 
+bool OpenObject::IsReadOnly() const
+{
+    nt::BasicInformation basic = {};
+    return nt::Succeeded(m_volume->fileSystem.QueryInformation(m_handle, nt::kBasicInformation,
+                                                               &basic, sizeof basic)) &&
+           (basic.fileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
 bool OpenObject::IsFolderButNoLink() const
 {
     nt::AttributeTagInformation info = {};
@@ -307,4 +315,17 @@ RedirectionOff::RedirectionOff(FileSystem& fileSystem)
 RedirectionOff::~RedirectionOff()
 {
     if (m_off) m_fileSystem.RevertRedirection(m_token);
+}
+
+RedirectionOff::On::On(RedirectionOff& off)
+    : m_off(off),
+      m_wasOff(off.m_off)
+{
+    if (m_wasOff) m_off.m_fileSystem.RevertRedirection(m_off.m_token);
+    m_off.m_off = false;
+}
+
+RedirectionOff::On::~On()
+{
+    if (m_wasOff) m_off.m_off = m_off.m_fileSystem.DisableRedirection(m_off.m_token);
 }

@@ -44,6 +44,9 @@ public:
     // The object's file id (0 when the system does not give one).
     ULONGLONG Identity() const;
 
+    // Whether it carries the read-only mark (false when that cannot be read).
+    bool IsReadOnly() const;
+
     // Deletes the object through its handle and closes it; true when it is gone. A read-only
     // object goes only with allowReadOnly, and then only its read-only mark is cleared, only
     // when that mark is what refused the deletion, and it is put back whenever the object
@@ -74,6 +77,20 @@ public:
     ~RedirectionOff();
     RedirectionOff(const RedirectionOff&) = delete;
     RedirectionOff& operator=(const RedirectionOff&) = delete;
+
+    // Turns it on again for as long as it lives: the shell's calls load libraries, and a
+    // load fails while the redirection is off (and a failed delay-load stays failed).
+    class On {
+    public:
+        explicit On(RedirectionOff& off);
+        ~On();
+        On(const On&) = delete;
+        On& operator=(const On&) = delete;
+
+    private:
+        RedirectionOff& m_off;
+        bool m_wasOff;
+    };
 
 private:
     FileSystem& m_fileSystem;

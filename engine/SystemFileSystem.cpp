@@ -148,6 +148,23 @@ public:
         if (revert) revert(token);
     }
 
+    WString PathWithRedirectionOn(const WString& longPath) override
+    {
+        BOOL wow64 = FALSE;
+        if (!IsWow64Process(GetCurrentProcess(), &wow64) || !wow64) return longPath;
+        WCHAR windows[MAX_PATH];
+        const UINT length = GetSystemWindowsDirectoryW(windows, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH) return longPath;
+        const WString system32 = L"\\\\?\\" + WString(windows, length) + L"\\System32";
+        if (longPath.size() < system32.size() ||
+            _wcsnicmp(longPath.c_str(), system32.c_str(), system32.size()) != 0 ||
+            (longPath.size() > system32.size() && longPath[system32.size()] != L'\\'))
+            return longPath;
+        // Sysnative is System32 itself to a 32-bit program while the redirection is on.
+        return L"\\\\?\\" + WString(windows, length) + L"\\Sysnative" +
+               longPath.substr(system32.size());
+    }
+
     bool LinksUnmarked() override
     {
         static const bool wine = DetectWine();

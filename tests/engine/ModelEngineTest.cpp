@@ -5,6 +5,7 @@
 #include "engine/TreeWalk.h"
 #include "tests/engine/RunRecorder.h"
 #include "tests/support/ModelFileSystem.h"
+#include "tests/support/ModelRecycleBin.h"
 
 #include <gtest/gtest.h>
 
@@ -439,38 +440,66 @@ TEST_F(ModelRun, PicksDeleteExactlyTheTickedObjectsThatAreStillThemselves)
               fs.Entries(kRoot));
 }
 
-// Recycling: every object the run would delete goes to the bin, where it can be restored;
-// one the bin cannot take stays, and nothing goes for good.
-TEST_F(ModelRun, RecyclingSendsEachObjectToTheBinAndDestroysNothing)
+// Recycling: what the bin of the volume can take goes there; what it cannot hold, a
+// read-only file and what the shell refuses stay, with nothing of them changed; what the
+// shell deleted for good instead is said to be gone. A volume without a bin is said once,
+// before anything.
+TEST_F(ModelRun, RecyclingHandsOverOnlyWhatTheBinKeepsAndTellsWhatHappened)
 {
     File(_T("a_tmp"));
-    Folder(_T("d_tmp"));
-    File(_T("d_tmp\\inner"));
+    fs.AddFile(At(_T("big_tmp")), 0, 2000);
+    File(_T("readonly_tmp"), FILE_ATTRIBUTE_READONLY);
     File(_T("refused_tmp"));
-    struct Bin : RecycleBin {
-        std::vector<WString> taken;
-        bool Recycle(const WString& longPath) override
-        {
-            if (longPath.find(_T("refused")) != WString::npos) return false;
-            taken.push_back(longPath);
-            return true;
-        }
-    } bin;
+    File(_T("nuked_tmp"));
+    Folder(_T("d_tmp"));
+    File(_T("d_tmp\\inner"), FILE_ATTRIBUTE_READONLY);
+    ModelRecycleBin bin(fs);
+    bin.capacity = 1000;
+    bin.refused = {_T("refused_tmp")};
+    bin.deletedForGood = {_T("nuked_tmp")};
     CleanRequest request = Request(_T("_tmp"), kRoot, false);
     request.toRecycleBin = true;
-    RunClean(request, report, stop, fs, &bin);
-    EXPECT_EQ((Rows{_T("files"), _T("√ a_tmp"), _T("× refused_tmp"), _T("end"), _T("folders"),
+    EXPECT_EQ(RunEnd::Completed, RunClean(request, report, stop, fs, &bin));
+    EXPECT_EQ((Rows{_T("files"), _T("√ a_tmp"), _T("×bin big_tmp"), _T("× readonly_tmp"),
+                    _T("× refused_tmp"), _T("√ nuked_tmp"), _T("end"), _T("folders"),
                     _T("√ d_tmp"), _T("end")}),
               report.rows);
-    const WString root = ModelFileSystem::LongPath(kRoot);
-    EXPECT_EQ((std::vector<WString>{root + _T("\\a_tmp"), root + _T("\\d_tmp")}), bin.taken);
-    // The bin here only notes: the model still holds every object, none deleted by the run.
-    EXPECT_EQ((std::set<WString>{_T("a_tmp"), _T("d_tmp"), _T("d_tmp\\inner"), _T("refused_tmp")}),
+    EXPECT_EQ((std::vector<WString>{At(_T("a_tmp")), At(_T("d_tmp"))}), bin.inBin);
+    EXPECT_EQ((std::set<WString>{_T("big_tmp"), _T("readonly_tmp"), _T("refused_tmp")}),
               fs.Entries(kRoot));
-    report = RunRecorder(kRoot);
-    RunClean(request, report, stop, fs, nullptr);  // no bin: nothing goes
-    EXPECT_EQ(_T("× a_tmp"), report.rows[1]);
-    EXPECT_TRUE(fs.Exists(At(_T("a_tmp"))));
+    EXPECT_EQ(DWORD(FILE_ATTRIBUTE_READONLY), fs.Attributes(At(_T("readonly_tmp"))));
+
+    struct NoBin {
+        ModelRecycleBin* bin;
+    } const noBins[] = {{nullptr}, {&bin}};
+    bin.capacity = 0;
+    for (const NoBin& none : noBins) {
+        report = RunRecorder(kRoot);
+        EXPECT_EQ(RunEnd::NoRecycleBin, RunClean(request, report, stop, fs, none.bin));
+        EXPECT_TRUE(report.rows.empty());
+        EXPECT_TRUE(fs.Exists(At(_T("big_tmp"))));
+    }
+}
+
+// On 64-bit Windows a 32-bit run cleans System32 with the redirection off, but the shell
+// needs it on: it is on whenever the bin is asked, and the bin is given the path that names
+// the same object then.
+TEST_F(ModelRun, TheBinIsAskedWithTheRedirectionOnForTheObjectTheRunChecked)
+{
+    fs.volume.wow64 = true;
+    fs.AddFolder(_T("C:\\Windows"));
+    for (const WString folder : {_T("C:\\Windows\\System32"), _T("C:\\Windows\\SysWOW64")}) {
+        fs.AddFolder(folder);
+        fs.AddFile(folder + _T("\\old_tmp"));
+    }
+    ModelRecycleBin bin(fs);
+    CleanRequest request = Request(_T("_tmp"), _T("C:\\Windows\\System32"), false);
+    request.toRecycleBin = true;
+    report = RunRecorder(_T("C:\\Windows\\System32"));
+    RunClean(request, report, stop, fs, &bin);
+    EXPECT_FALSE(bin.calledWithRedirectionOff);
+    EXPECT_EQ((std::vector<WString>{_T("C:\\Windows\\System32\\old_tmp")}), bin.inBin);
+    EXPECT_TRUE(fs.Exists(_T("C:\\Windows\\SysWOW64\\old_tmp")));
 }
 
 // A handle handed over with an informational status is used and closed like any other.

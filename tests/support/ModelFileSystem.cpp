@@ -39,14 +39,24 @@ WString Join(const WString& folder, const WString& name)
 
 const WString kNtPrefix = _T("\\??\\");
 
-// What a 32-bit program on 64-bit Windows reaches when it names a path below System32.
+// Whether `path` is `folder` or lies below it.
+bool IsAtOrBelow(const WString& path, const WString& folder)
+{
+    return path.size() >= folder.size() && SameName(path.substr(0, folder.size()), folder) &&
+           (path.size() == folder.size() || path[folder.size()] == _T('\\'));
+}
+
+const WString kSystem32 = _T("C:\\Windows\\System32");
+const WString kSysWow64 = _T("C:\\Windows\\SysWOW64");
+const WString kSysnative = _T("C:\\Windows\\Sysnative");
+
+// What a 32-bit program on 64-bit Windows reaches, with the redirection on, when it names a
+// path below System32 (SysWOW64) or Sysnative (System32).
 WString Redirected(const WString& path)
 {
-    const WString system32 = _T("C:\\Windows\\System32");
-    if (path.size() < system32.size() || !SameName(path.substr(0, system32.size()), system32) ||
-        (path.size() > system32.size() && path[system32.size()] != _T('\\')))
-        return path;
-    return _T("C:\\Windows\\SysWOW64") + path.substr(system32.size());
+    if (IsAtOrBelow(path, kSystem32)) return kSysWow64 + path.substr(kSystem32.size());
+    if (IsAtOrBelow(path, kSysnative)) return kSystem32 + path.substr(kSysnative.size());
+    return path;
 }
 
 }  // namespace
@@ -544,4 +554,23 @@ bool ModelFileSystem::DisableRedirection(void*& token)
 void ModelFileSystem::RevertRedirection(void*)
 {
     --m_redirectionOff;
+}
+
+WString ModelFileSystem::PathWithRedirectionOn(const WString& longPath)
+{
+    const WString path = longPath.substr(4);
+    if (!volume.wow64 || !IsAtOrBelow(path, kSystem32)) return longPath;
+    return LongPath(kSysnative + path.substr(kSystem32.size()));
+}
+
+WString ModelFileSystem::Reached(const WString& path) const
+{
+    return volume.wow64 && m_redirectionOff == 0 ? Redirected(path) : path;
+}
+
+void ModelFileSystem::Remove(const WString& path)
+{
+    const std::shared_ptr<Node> parent = Lookup(path.substr(0, path.rfind(_T('\\'))));
+    const std::shared_ptr<Node> node = Lookup(path);
+    if (parent && node) Unlink(*parent, path.substr(path.rfind(_T('\\')) + 1), *node);
 }

@@ -61,6 +61,11 @@ public:
     HANDLE Hold(const WString& path, bool shareDelete);
 
     bool Exists(const WString& path) const;
+    // Takes the object away with everything in it, as a move out of the volume does.
+    void Remove(const WString& path);
+    // What a 32-bit program reaches by `path` as the redirection stands; whether it is off.
+    WString Reached(const WString& path) const;
+    bool RedirectionIsOff() const { return volume.wow64 && m_redirectionOff > 0; }
     DWORD Attributes(const WString& path) const;
     // Every path below `folder`, relative to it, links not entered.
     std::set<WString> Entries(const WString& folder) const;
@@ -82,6 +87,7 @@ public:
     void Close(HANDLE object) override;
     bool DisableRedirection(void*& token) override;
     void RevertRedirection(void* token) override;
+    WString PathWithRedirectionOn(const WString& longPath) override;
     bool LinksUnmarked() override { return false; }
 
     struct Node {
