@@ -41,9 +41,9 @@ public:
     {
         return m_system.QueryName(object, name);
     }
-    NTSTATUS QueryAttributesAt(const WString& ntPath) override
+    NTSTATUS QueryAttributesAt(const WString& ntPath, ULONG& attributes) override
     {
-        return m_system.QueryAttributesAt(ntPath);
+        return m_system.QueryAttributesAt(ntPath, attributes);
     }
     void Close(HANDLE object) override
     {

@@ -24,8 +24,9 @@ public:
                                     ULONG size) = 0;
     // NtQueryObject: the object's own name in the system's namespace, however long.
     virtual NTSTATUS QueryName(HANDLE object, WString& name) = 0;
-    // NtQueryAttributesFile on an NT path: whether anything holds the name, without opening it.
-    virtual NTSTATUS QueryAttributesAt(const WString& ntPath) = 0;
+    // NtQueryAttributesFile on an NT path: whether anything holds the name, without opening it,
+    // and its attributes (those of a link itself, not of its target).
+    virtual NTSTATUS QueryAttributesAt(const WString& ntPath, ULONG& attributes) = 0;
     virtual void Close(HANDLE object) = 0;
 
     // A 32-bit program on 64-bit Windows sees SysWOW64 where System32 is named, for the

@@ -58,6 +58,7 @@ const ULONG kDispositionInformationEx = 64;
 
 // Access rights, sharing and open options of NtCreateFile.
 const ULONG kListDirectory = 0x0001;
+const ULONG kTraverse = 0x0020;
 const ULONG kReadAttributes = 0x0080;
 const ULONG kWriteAttributes = 0x0100;
 const ULONG kDelete = 0x00010000;

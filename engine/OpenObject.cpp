@@ -116,10 +116,12 @@ std::unique_ptr<OpenObject> OpenObject::OpenRoot(FileSystem& fileSystem, const W
     // the volume itself.
     WString above = isVolumeRoot ? path : path.substr(0, cut);
     if (above.size() <= VolumeLength(above)) above += _T('\\');
+    // The folder above is only gone through: it may be one the user can traverse but not list
+    // (\\server\home$\user).
+    const ULONG access = (isVolumeRoot ? nt::kListDirectory : nt::kTraverse) | nt::kReadAttributes |
+                         nt::kSynchronize;
     HANDLE handle;
-    if (!nt::Succeeded(fileSystem.Open(nullptr, above,
-                                       nt::kListDirectory | nt::kReadAttributes | nt::kSynchronize,
-                                       nt::kShareAll, options, handle)))
+    if (!nt::Succeeded(fileSystem.Open(nullptr, above, access, nt::kShareAll, options, handle)))
         return nullptr;
     std::unique_ptr<OpenObject> folder(new OpenObject(volume, handle, WString()));
     if (volume->checkLocations || isVolumeRoot) {
@@ -214,6 +216,37 @@ bool OpenObject::IsReadOnly() const
            (basic.fileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
+bool OpenObject::ReadAttributesAt(FileSystem& fileSystem, const WString& longPath,
+                                  DWORD& attributes, DWORD& reparseTag)
+{
+    WString path = ToNtPath(longPath);
+    if (path.size() <= VolumeLength(path)) path += _T('\\');
+    ULONG read = 0;
+    reparseTag = 0;
+    if (!nt::Succeeded(fileSystem.QueryAttributesAt(path, read))) return false;
+    attributes = read;
+    if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return true;
+    HANDLE handle;
+    if (!nt::Succeeded(fileSystem.Open(nullptr, path, nt::kReadAttributes | nt::kSynchronize,
+                                       nt::kShareAll, kOpenAsItself, handle)))
+        return true;
+    // Where the open reached something else than the mark itself (a link opened as its
+    // target), the tag stays unknown.
+    nt::AttributeTagInformation info = {};
+    if (nt::Succeeded(fileSystem.QueryInformation(handle, nt::kAttributeTagInformation, &info,
+                                                  sizeof info)) &&
+        (info.fileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        reparseTag = info.reparseTag;
+    fileSystem.Close(handle);
+    return true;
+}
+
+bool OpenObject::IsVolumeRoot(const WString& longPath)
+{
+    const WString path = ToNtPath(longPath);
+    return path.size() <= VolumeLength(path);
+}
+
 bool OpenObject::IsFolderButNoLink() const
 {
     nt::AttributeTagInformation info = {};
@@ -302,8 +335,9 @@ bool OpenObject::DeleteAndClose(bool allowReadOnly, bool confirm)
     if (!marked) return false;
     // Where the system deletes by name when the handle closes (Wine), a name swapped in the
     // meantime keeps both objects, and the deletion did not happen.
+    ULONG attributes;
     return !confirm || !m_volume->checkLocations ||
-           IsGone(m_volume->fileSystem.QueryAttributesAt(m_location));
+           IsGone(m_volume->fileSystem.QueryAttributesAt(m_location, attributes));
 }
 
 RedirectionOff::RedirectionOff(FileSystem& fileSystem)

@@ -47,6 +47,14 @@ public:
     // Whether it carries the read-only mark (false when that cannot be read).
     bool IsReadOnly() const;
 
+    // The attributes of the object at the \\?\ path, a link's own, and for a reparse point
+    // its tag (0 when it cannot be read), with the redirection as it stands; false when
+    // nothing holds the name.
+    static bool ReadAttributesAt(FileSystem& fileSystem, const WString& longPath,
+                                 DWORD& attributes, DWORD& reparseTag);
+    // Whether the \\?\ path names a volume's root folder: a drive's or a share's.
+    static bool IsVolumeRoot(const WString& longPath);
+
     // Deletes the object through its handle and closes it; true when it is gone. A read-only
     // object goes only with allowReadOnly, and then only its read-only mark is cleared, only
     // when that mark is what refused the deletion, and it is put back whenever the object

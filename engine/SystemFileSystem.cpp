@@ -120,13 +120,15 @@ public:
         return status;
     }
 
-    NTSTATUS QueryAttributesAt(const WString& ntPath) override
+    NTSTATUS QueryAttributesAt(const WString& ntPath, ULONG& fileAttributes) override
     {
         UNICODE_STRING objectName = AsUnicodeString(ntPath);
         OBJECT_ATTRIBUTES attributes;
         InitializeObjectAttributes(&attributes, &objectName, 0, nullptr, nullptr);
-        FILE_BASIC_INFO info;
-        return NtQueryAttributesFile(&attributes, &info);
+        FILE_BASIC_INFO info = {};
+        const NTSTATUS status = NtQueryAttributesFile(&attributes, &info);
+        fileAttributes = info.FileAttributes;
+        return status;
     }
 
     void Close(HANDLE object) override { NtClose(object); }

@@ -2,6 +2,7 @@
 // the POSIX disposition, volumes that refuse a listing class or a flag, System32 redirection,
 // server-side links) and faults at any point of a run.
 #include "engine/OpenObject.h"
+#include "engine/PathCheck.h"
 #include "engine/TreeWalk.h"
 #include "tests/engine/RunRecorder.h"
 #include "tests/support/ModelFileSystem.h"
@@ -534,6 +535,64 @@ TEST_F(ModelRun, AnEmptyDriveRootIsAnEmptyFolder)
         EXPECT_EQ(RunEnd::Completed, RunClean(Request(_T("_tmp"), _T("C:\\")), report, stop, fs));
         EXPECT_EQ(c.rows, report.rows) << c.fat << c.withFile;
     }
+}
+
+// The folder check accepts the folders users choose whatever their data attributes, and
+// sees what the run cleans; the run opens a folder whose parent it may traverse but not list.
+TEST_F(ModelRun, TheFolderCheckAcceptsTheFoldersUsersChoose)
+{
+    const DWORD notIndexed = 0x2000, compressed = 0x800, encrypted = 0x4000, pinned = 0x80000,
+                unpinned = 0x100000, recallOnAccess = 0x400000;
+    struct Case {
+        const TCHAR* folder;
+        DWORD attributes;
+        bool accepted;
+    } const cases[] = {
+        {_T("Documents"), FILE_ATTRIBUTE_READONLY, true},
+        {_T("archive"), FILE_ATTRIBUTE_ARCHIVE, true},
+        {_T("not_indexed"), notIndexed, true},
+        {_T("compressed"), compressed, true},
+        {_T("encrypted"), encrypted, true},
+        {_T("OneDrive"), pinned | FILE_ATTRIBUTE_READONLY, true},
+        {_T("online_only"), unpinned | recallOnAccess, true},
+        {_T("hidden"), FILE_ATTRIBUTE_HIDDEN, false},
+        {_T("system"), FILE_ATTRIBUTE_SYSTEM, false},
+    };
+    for (const Case& c : cases) {
+        Folder(c.folder, c.attributes);
+        EXPECT_EQ(c.accepted, IsFolderToClean(fs, ModelFileSystem::LongPath(At(c.folder))))
+            << ::testing::PrintToString(WString(c.folder));
+    }
+    fs.AddReparsePoint(At(_T("cloud_placeholder")), true, nt::kTagCloud);
+    fs.AddReparsePoint(At(_T("junction")), true, nt::kTagMountPoint, kRoot);
+    File(_T("file.txt"));
+    for (const WString name : {_T("cloud_placeholder"), _T("junction"), _T("file.txt"),
+                               _T("missing")})
+        EXPECT_EQ(name == _T("cloud_placeholder"),
+                  IsFolderToClean(fs, ModelFileSystem::LongPath(At(name))))
+            << ::testing::PrintToString(name);
+
+    // A drive's root is hidden and system on NTFS.
+    fs.At(_T("C:")).attributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    EXPECT_TRUE(IsFolderToClean(fs, ModelFileSystem::LongPath(_T("C:\\"))));
+
+    // A 32-bit program on 64-bit Windows: the check sees System32, as the run does.
+    fs.volume.wow64 = true;
+    fs.AddFolder(_T("C:\\Windows"));
+    fs.AddFolder(_T("C:\\Windows\\System32"));
+    fs.AddFolder(_T("C:\\Windows\\SysWOW64"));
+    fs.AddFolder(_T("C:\\Windows\\System32\\only_native"));
+    EXPECT_TRUE(
+        IsFolderToClean(fs, ModelFileSystem::LongPath(_T("C:\\Windows\\System32\\only_native"))));
+    fs.volume.wow64 = false;
+
+    // \\server\home$\user: the folder above may be gone through, not listed.
+    Folder(_T("home"));
+    Folder(_T("home\\user"));
+    File(_T("home\\user\\old_tmp"));
+    fs.At(At(_T("home"))).denyList = true;
+    EXPECT_EQ(RunEnd::Completed, Run(_T("_tmp"), At(_T("home\\user"))));
+    EXPECT_FALSE(fs.Exists(At(_T("home\\user\\old_tmp"))));
 }
 
 }  // namespace

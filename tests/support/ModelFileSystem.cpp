@@ -502,12 +502,17 @@ NTSTATUS ModelFileSystem::QueryName(HANDLE, WString&)
     return nt::kNotImplemented;
 }
 
-NTSTATUS ModelFileSystem::QueryAttributesAt(const WString& ntPath)
+NTSTATUS ModelFileSystem::QueryAttributesAt(const WString& ntPath, ULONG& attributes)
 {
+    attributes = 0;
     if (ntPath.compare(0, kNtPrefix.size(), kNtPrefix) != 0) return nt::kObjectNameInvalid;
-    const std::shared_ptr<Node> node = Lookup(ntPath.substr(kNtPrefix.size()));
+    WString path = ntPath.substr(kNtPrefix.size());
+    while (!path.empty() && path.back() == _T('\\')) path.pop_back();
+    const std::shared_ptr<Node> node = Lookup(Reached(path));
     if (!node) return nt::kObjectNameNotFound;
-    return node->deletePending ? nt::kDeletePending : nt::kSuccess;
+    if (node->deletePending) return nt::kDeletePending;
+    attributes = node->attributes | (node->folder ? FILE_ATTRIBUTE_DIRECTORY : 0);
+    return nt::kSuccess;
 }
 
 void ModelFileSystem::Unlink(Node& parent, const WString& name, const Node& node)

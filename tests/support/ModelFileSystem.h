@@ -83,7 +83,7 @@ public:
     NTSTATUS SetInformation(HANDLE object, ULONG infoClass, const void* buffer,
                             ULONG size) override;
     NTSTATUS QueryName(HANDLE object, WString& name) override;
-    NTSTATUS QueryAttributesAt(const WString& ntPath) override;
+    NTSTATUS QueryAttributesAt(const WString& ntPath, ULONG& attributes) override;
     void Close(HANDLE object) override;
     bool DisableRedirection(void*& token) override;
     void RevertRedirection(void* token) override;
