@@ -4,7 +4,7 @@
 #include "engine/OpenObject.h"
 #include "engine/TreeWalk.h"
 
-#include <unordered_set>
+#include <set>
 
 namespace {
 
@@ -24,7 +24,7 @@ struct Level {
     std::vector<ListedEntry> entries;
     size_t next;
     WString shown;
-    ULONGLONG id;
+    FileId id;
 };
 
 }  // namespace
@@ -51,7 +51,7 @@ void Deleter::RecycleInto(RecycleBin* recycleBin, const WString& rootLongPath,
 bool Deleter::IsTheListedObject(const OpenObject& object, const PathEntry& entry) const
 {
     // Without an id from the listing the object cannot be shown to be the same: it stays.
-    return !m_checkIdentity || (entry.fileId != 0 && object.Identity() == entry.fileId);
+    return !m_checkIdentity || (entry.fileId.Known() && object.Identity() == entry.fileId);
 }
 
 Outcome Deleter::Recycle(std::unique_ptr<OpenObject> object, const PathEntry& entry)
@@ -129,7 +129,7 @@ bool EmptyFolder(const OpenObject& folder, const WString& shownPath, const std::
 {
     // Its own stack, as the walk has: a tree may be far deeper than a thread's stack allows.
     std::vector<Level> way;
-    std::unordered_set<ULONGLONG> idsOnTheWay;
+    std::set<FileId> idsOnTheWay;
     way.push_back({nullptr, &folder, {}, 0, shownPath, folder.Identity()});
     idsOnTheWay.insert(way.back().id);
     // Whatever can be read is deleted; a name that stays keeps the folder, whose own
@@ -154,12 +154,12 @@ bool EmptyFolder(const OpenObject& folder, const WString& shownPath, const std::
             Delete(std::move(object), shown, true, false);
             continue;
         }
-        const ULONGLONG id = entry.fileId ? entry.fileId : object->Identity();
-        if (id != 0 && idsOnTheWay.count(id)) continue;  // met again on its own way in: it stays
+        const FileId id = entry.fileId.Known() ? entry.fileId : object->Identity();
+        if (id.Known() && idsOnTheWay.count(id)) continue;  // met again on its own way in: it stays
         Level next{std::move(object), nullptr, {}, 0, shown, id};
         next.folder = next.owned.get();
         next.folder->List(next.entries);
-        if (id != 0) idsOnTheWay.insert(id);
+        if (id.Known()) idsOnTheWay.insert(id);
         way.push_back(std::move(next));
     }
     return true;

@@ -76,6 +76,9 @@ struct OpenObject::Volume {
     const bool checkLocations;
     // A volume that refuses a listing class or a disposition flag refuses it everywhere on it.
     size_t listingLayout = 0;
+    // Ids are compared at one width on a volume: 128 bits where both the handle and the
+    // listing give them, else 64.
+    bool wideIds = false;
     bool extendedDispositionRefused = false;
     bool ignoreReadOnlyRefused = false;
     // One listing buffer serves every folder: a folder is read whole before the next.
@@ -131,11 +134,32 @@ std::unique_ptr<OpenObject> OpenObject::OpenRoot(FileSystem& fileSystem, const W
              folder->m_location.empty()))
             return nullptr;
     }
-    if (isVolumeRoot) return folder;
+    if (isVolumeRoot) {
+        folder->ChooseIdWidth();
+        return folder;
+    }
     std::unique_ptr<OpenObject> root =
         folder->OpenEntry(path.substr(cut + 1), EntryKind::Folder, OpenPurpose::List);
     if (!root || !root->IsFolderButNoLink() || !root->LiesWhereNamed()) return nullptr;
+    root->ChooseIdWidth();
     return root;
+}
+
+void OpenObject::ChooseIdWidth()
+{
+    Volume& volume = *m_volume;
+    nt::IdInformation id = {};
+    bool wide = nt::Succeeded(
+        volume.fileSystem.QueryInformation(m_handle, nt::kIdInformation, &id, sizeof id));
+    if (wide) {
+        ULONG written = 0;
+        const NTSTATUS status = volume.fileSystem.QueryDirectory(
+            m_handle, nt::kListingLayouts[0].infoClass, true, volume.listingBuffer.data(),
+            static_cast<ULONG>(volume.listingBuffer.size() * sizeof(ULONGLONG)), written);
+        wide = !IsRefusedClass(status);
+    }
+    volume.wideIds = wide;
+    if (!wide) volume.listingLayout = nt::kFirstNarrowLayout;
 }
 
 std::unique_ptr<OpenObject> OpenObject::OpenEntry(const WString& name, EntryKind kind,
@@ -195,16 +219,28 @@ bool OpenObject::List(std::vector<ListedEntry>& entries) const
         }
         if (written == 0) return true;
         restart = false;
-        if (!ReadDirectoryRecords(layout, buffer.data(), written, entries)) return false;
+        // Ids of another width than the handle's would never compare equal to them.
+        const bool keepIds = (layout.idBytes == 16) == volume.wideIds;
+        if (!ReadDirectoryRecords(layout, buffer.data(), written, entries, keepIds)) return false;
     }
 }
 
-ULONGLONG OpenObject::Identity() const
+FileId OpenObject::Identity() const
 {
-    ULONGLONG id = 0;
-    if (!nt::Succeeded(m_volume->fileSystem.QueryInformation(m_handle, nt::kInternalInformation,
-                                                             &id, sizeof id)))
-        return 0;
+    FileId id;
+    FileSystem& fileSystem = m_volume->fileSystem;
+    if (m_volume->wideIds) {
+        nt::IdInformation info = {};
+        if (nt::Succeeded(
+                fileSystem.QueryInformation(m_handle, nt::kIdInformation, &info, sizeof info))) {
+            id.low = info.fileIdLow;
+            id.high = info.fileIdHigh;
+        }
+        return id;
+    }
+    if (!nt::Succeeded(fileSystem.QueryInformation(m_handle, nt::kInternalInformation, &id.low,
+                                                   sizeof id.low)))
+        id.low = 0;
     return id;
 }
 

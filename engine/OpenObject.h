@@ -41,8 +41,9 @@ public:
     // read is kept).
     bool List(std::vector<ListedEntry>& entries) const;
 
-    // The object's file id (0 when the system does not give one).
-    ULONGLONG Identity() const;
+    // The object's file id, at the width the volume's listings give (unknown when the system
+    // does not give one).
+    FileId Identity() const;
 
     // Whether it carries the read-only mark (false when that cannot be read).
     bool IsReadOnly() const;
@@ -66,6 +67,8 @@ private:
     struct Volume;
     OpenObject(std::shared_ptr<Volume> volume, HANDLE handle, WString location);
     bool IsFolderButNoLink() const;
+    // Learns, on the chosen folder, whether the volume gives 128-bit ids.
+    void ChooseIdWidth();
     bool LiesWhereNamed() const;
     NTSTATUS MarkForDeletion(bool ignoreReadOnly);
     bool DeleteReadOnly();

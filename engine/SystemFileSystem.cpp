@@ -1,3 +1,8 @@
+// The records of Windows 8's listing class with 128-bit ids are declared from Windows 8's
+// headers on; on older systems the class is refused and the next one serves.
+#undef _WIN32_WINNT
+#define _WIN32_WINNT 0x0602
+
 #include "engine/FileSystem.h"
 
 #include <cstddef>
@@ -15,13 +20,18 @@ extern "C" NTSTATUS NTAPI NtQueryDirectoryFile(HANDLE file, HANDLE event, PVOID 
 static_assert(offsetof(FILE_ID_BOTH_DIR_INFO, EndOfFile) == nt::kRecordEndOfFile, "layout");
 static_assert(offsetof(FILE_ID_BOTH_DIR_INFO, FileAttributes) == nt::kRecordAttributes, "layout");
 static_assert(offsetof(FILE_ID_BOTH_DIR_INFO, FileNameLength) == nt::kRecordNameLength, "layout");
-static_assert(offsetof(FILE_ID_BOTH_DIR_INFO, EaSize) == nt::kListingLayouts[0].eaSize, "layout");
-static_assert(offsetof(FILE_ID_BOTH_DIR_INFO, FileId) == nt::kListingLayouts[0].fileId, "layout");
-static_assert(offsetof(FILE_ID_BOTH_DIR_INFO, FileName) == nt::kListingLayouts[0].name, "layout");
-static_assert(offsetof(FILE_FULL_DIR_INFO, EaSize) == nt::kListingLayouts[1].eaSize, "layout");
-static_assert(offsetof(FILE_FULL_DIR_INFO, FileName) == nt::kListingLayouts[1].name, "layout");
-static_assert(offsetof(FILE_DIRECTORY_INFORMATION, FileName) == nt::kListingLayouts[2].name,
+static_assert(offsetof(FILE_ID_BOTH_DIR_INFO, EaSize) == nt::kListingLayouts[1].tag, "layout");
+static_assert(offsetof(FILE_ID_BOTH_DIR_INFO, FileId) == nt::kListingLayouts[1].fileId, "layout");
+static_assert(offsetof(FILE_ID_BOTH_DIR_INFO, FileName) == nt::kListingLayouts[1].name, "layout");
+static_assert(offsetof(FILE_FULL_DIR_INFO, EaSize) == nt::kListingLayouts[2].tag, "layout");
+static_assert(offsetof(FILE_FULL_DIR_INFO, FileName) == nt::kListingLayouts[2].name, "layout");
+static_assert(offsetof(FILE_DIRECTORY_INFORMATION, FileName) == nt::kListingLayouts[3].name,
               "layout");
+static_assert(offsetof(FILE_ID_EXTD_DIR_INFO, ReparsePointTag) == nt::kListingLayouts[0].tag,
+              "layout");
+static_assert(offsetof(FILE_ID_EXTD_DIR_INFO, FileId) == nt::kListingLayouts[0].fileId, "layout");
+static_assert(offsetof(FILE_ID_EXTD_DIR_INFO, FileName) == nt::kListingLayouts[0].name, "layout");
+static_assert(sizeof(nt::IdInformation) == sizeof(FILE_ID_INFO), "layout");
 static_assert(sizeof(nt::BasicInformation) == sizeof(FILE_BASIC_INFO), "layout");
 static_assert(offsetof(nt::BasicInformation, fileAttributes) ==
                   offsetof(FILE_BASIC_INFO, FileAttributes),

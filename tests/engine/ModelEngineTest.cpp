@@ -595,4 +595,46 @@ TEST_F(ModelRun, TheFolderCheckAcceptsTheFoldersUsersChoose)
     EXPECT_FALSE(fs.Exists(At(_T("home\\user\\old_tmp"))));
 }
 
+// Identity holds where 64-bit ids do not: on ReFS they may be all ones or shared, and the
+// 128-bit ids tell objects apart; a system without 128-bit ids keeps the 64-bit ones.
+TEST_F(ModelRun, FileIdentityHoldsOnReFS)
+{
+    typedef ModelFileSystem::Volume::Ids64 Ids64;
+    struct Case {
+        Ids64 ids64;
+        bool ids128;
+    } const cases[] = {
+        {Ids64::AllOnes, true}, {Ids64::Shared, true}, {Ids64::Unique, true}, {Ids64::Unique, false}};
+    for (const Case& c : cases) {
+        ModelFileSystem volume;
+        volume.volume.ids64 = c.ids64;
+        volume.volume.ids128 = c.ids128;
+        volume.AddFolder(kRoot);
+        volume.AddFolder(At(_T("a")));
+        volume.AddFolder(At(_T("a\\b")));
+        volume.AddFile(At(_T("a\\b\\x_tmp")));
+        for (const WString name : {_T("p_tmp"), _T("q_tmp")}) volume.AddFile(At(name));
+        // A preview, then another object takes a listed one's name.
+        RunRecorder preview(kRoot);
+        RunClean(Request(_T("_tmp"), kRoot, true), preview, stop, volume);
+        EXPECT_EQ((Rows{_T("files"), _T("○ a\\b\\x_tmp"), _T("○ p_tmp"), _T("○ q_tmp"),
+                        _T("end"), _T("folders"), _T("end")}),
+                  preview.rows)
+            << static_cast<int>(c.ids64) << c.ids128;
+        auto picks = std::make_shared<Picks>();
+        picks->files = preview.objects;
+        for (auto& child : volume.At(kRoot).children)
+            if (child.first == _T("q_tmp")) child.first = _T("moved_away");
+        volume.AddFile(At(_T("q_tmp")));
+        CleanRequest request = Request(_T("_tmp"));
+        request.picks = picks;
+        RunRecorder run(kRoot);
+        RunClean(request, run, stop, volume);
+        EXPECT_EQ((Rows{_T("files"), _T("√ a\\b\\x_tmp"), _T("√ p_tmp"), _T("× q_tmp"),
+                        _T("end"), _T("folders"), _T("end")}),
+                  run.rows)
+            << static_cast<int>(c.ids64) << c.ids128;
+    }
+}
+
 }  // namespace

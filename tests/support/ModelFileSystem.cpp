@@ -359,7 +359,9 @@ NTSTATUS ModelFileSystem::QueryDirectory(HANDLE folder, ULONG infoClass, bool re
     const nt::DirectoryRecordLayout* layout = nullptr;
     for (const nt::DirectoryRecordLayout& candidate : nt::kListingLayouts)
         if (candidate.infoClass == infoClass) layout = &candidate;
-    if (!layout || volume.refusedListingClasses.count(infoClass)) return nt::kInvalidInfoClass;
+    if (!layout || volume.refusedListingClasses.count(infoClass) ||
+        (layout->idBytes == 16 && !volume.ids128))
+        return nt::kInvalidInfoClass;
     if (restart) handle->cursor = 0;
     // "." and ".." come first, as NTFS lists them; a link opened as itself has nothing more.
     std::vector<std::pair<WString, std::shared_ptr<Node>>> listing;
@@ -385,10 +387,10 @@ NTSTATUS ModelFileSystem::QueryDirectory(HANDLE folder, ULONG infoClass, bool re
         std::memcpy(record + nt::kRecordEndOfFile, &endOfFile, sizeof endOfFile);
         std::memcpy(record + nt::kRecordAttributes, &attributes, sizeof attributes);
         std::memcpy(record + nt::kRecordNameLength, &nameBytes, sizeof nameBytes);
-        if (layout->eaSize != nt::kNone && node.tag)
-            std::memcpy(record + layout->eaSize, &node.tag, sizeof node.tag);
-        if (layout->fileId != nt::kNone)
-            std::memcpy(record + layout->fileId, &node.id, sizeof node.id);
+        if (layout->tag != nt::kNone && node.tag)
+            std::memcpy(record + layout->tag, &node.tag, sizeof node.tag);
+        const ULONGLONG ids[2] = {layout->idBytes == 16 ? node.id : Id64(node), IdHigh()};
+        if (layout->fileId != nt::kNone) std::memcpy(record + layout->fileId, ids, layout->idBytes);
         std::memcpy(record + layout->name, entry.first.data(), nameBytes);
         if (records > 0) {
             const ULONG next = static_cast<ULONG>(offset - previous);
@@ -432,10 +434,19 @@ NTSTATUS ModelFileSystem::QueryInformation(HANDLE object, ULONG infoClass, void*
         std::memcpy(buffer, &info, sizeof info);
         return nt::kSuccess;
     }
-    case nt::kInternalInformation:
+    case nt::kInternalInformation: {
         if (size < sizeof(ULONGLONG)) return nt::kInvalidParameter;
-        std::memcpy(buffer, &node.id, sizeof node.id);
+        const ULONGLONG id = Id64(node);
+        std::memcpy(buffer, &id, sizeof id);
         return nt::kSuccess;
+    }
+    case nt::kIdInformation: {
+        if (!volume.ids128) return nt::kInvalidInfoClass;
+        if (size < sizeof(nt::IdInformation)) return nt::kInvalidParameter;
+        const nt::IdInformation info = {0x5EF5, node.id, IdHigh()};
+        std::memcpy(buffer, &info, sizeof info);
+        return nt::kSuccess;
+    }
     case nt::kAttributeTagInformation: {
         if (size < sizeof(nt::AttributeTagInformation)) return nt::kInvalidParameter;
         const nt::AttributeTagInformation info = {attributes, node.tag};
@@ -546,6 +557,24 @@ void ModelFileSystem::Close(HANDLE object)
     if (!handle->posixDelete && node.opens > 0) return;
     Unlink(*handle->parent, handle->name, node);
     node.deletePending = false;
+}
+
+ULONGLONG ModelFileSystem::Id64(const Node& node) const
+{
+    switch (volume.ids64) {
+    case Volume::Ids64::AllOnes:
+        return ~0ull;
+    case Volume::Ids64::Shared:
+        return 0x42;
+    default:
+        return node.id;
+    }
+}
+
+// ReFS's 128-bit ids are not its 64-bit ones widened; NTFS's are.
+ULONGLONG ModelFileSystem::IdHigh() const
+{
+    return volume.ids64 == Volume::Ids64::Unique ? 0 : 0x7E;
 }
 
 bool ModelFileSystem::DisableRedirection(void*& token)

@@ -33,6 +33,11 @@ public:
         // FAT or exFAT: the root lists no "." and "..", and an empty one answers the first
         // read with STATUS_NO_SUCH_FILE.
         bool fat = false;
+        // The 64-bit ids the volume answers, by the handle and in listings: each object's own,
+        // or as ReFS may answer, all ones or one value several objects share.
+        enum class Ids64 { Unique, AllOnes, Shared } ids64 = Ids64::Unique;
+        // 128-bit ids (FileIdInformation, FileIdExtdDirectoryInformation; Windows 8 on).
+        bool ids128 = true;
     };
     Volume volume;
 
@@ -112,6 +117,8 @@ public:
 
 private:
     struct Handle;
+    ULONGLONG Id64(const Node& node) const;
+    ULONGLONG IdHigh() const;
     NTSTATUS Resolve(std::shared_ptr<Node> from, const WString& fromPath, const WString& name,
                      bool followLast, std::shared_ptr<Node>& node, std::shared_ptr<Node>& parent,
                      WString& path, WString& lastName) const;
