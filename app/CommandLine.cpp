@@ -71,7 +71,7 @@ WString LastOfSeveralPaths(const std::vector<WString>& args)
 
 int ExitCode(RunEnd end, bool faulted, bool anyFailed)
 {
-    if (end == RunEnd::FolderUnavailable) return kExitRefused;
+    if (end == RunEnd::FolderUnavailable || end == RunEnd::NoRecycleBin) return kExitRefused;
     if (end == RunEnd::Stopped && !faulted) return kExitStopped;
     if (faulted || anyFailed) return kExitLeft;
     return kExitDone;

@@ -41,7 +41,7 @@ WString LastOfSeveralPaths(const std::vector<WString>& args);
 
 const int kExitDone = 0;     // everything matched is gone, or listed by a preview
 const int kExitLeft = 1;     // some objects remain ("×" rows), or a fault ended the run
-const int kExitRefused = 2;  // the input was refused, or the folder could not be opened
+const int kExitRefused = 2;  // the input was refused, the folder could not be opened, or it has no bin
 const int kExitStopped = 3;  // stopped (Ctrl+C)
 
 int ExitCode(RunEnd end, bool faulted, bool anyFailed);

@@ -30,6 +30,13 @@ LPCWSTR ArgumentsGiven()
     return text;
 }
 
+// Varnel.com hears the console's events itself and ends with its own code: this process
+// only waits for that. A handler rather than the ignore flag, which Varnel.com would inherit.
+BOOL WINAPI LeaveToConsoleProgram(DWORD)
+{
+    return TRUE;
+}
+
 }  // namespace
 
 int RelayToConsoleProgram()
@@ -47,6 +54,7 @@ int RelayToConsoleProgram()
     startup.hStdOutput = ::GetStdHandle(STD_OUTPUT_HANDLE);
     startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
     PROCESS_INFORMATION process = {};
+    ::SetConsoleCtrlHandler(LeaveToConsoleProgram, TRUE);
     if (!::CreateProcessW(program.c_str(), &commandLine[0], NULL, NULL, TRUE,
                           console ? 0 : CREATE_NO_WINDOW, NULL, NULL, &startup, &process))
         return kExitRefused;

@@ -1,6 +1,7 @@
 #include "app/ConsoleRun.h"
 
 #include "app/ConsoleOutput.h"
+#include "app/CsvLogFile.h"
 #include "dialog/CleanInput.h"
 #include "dialog/LogText.h"
 #include "dialog/RunTexts.h"
@@ -11,13 +12,28 @@
 
 namespace {
 
-// Ctrl+C and Ctrl+Break are handled on a thread of the system's: they only signal.
-HANDLE g_stopAsked = NULL;
+// The console's events come on a thread of the system's, which may still be setting them
+// as the run ends: they live as long as the process.
+HANDLE StopAsked()
+{
+    static const HANDLE event = ::CreateEventW(NULL, FALSE, FALSE, NULL);
+    return event;
+}
 
+HANDLE RunFinished()
+{
+    static const HANDLE event = ::CreateEventW(NULL, TRUE, FALSE, NULL);
+    return event;
+}
+
+// Every event stops the run as "停止" does. Closing the console, logging off and shutting
+// down end the process as soon as the handler returns: it waits for the run to stop and its
+// log to be written.
 BOOL WINAPI OnConsoleControl(DWORD type)
 {
-    if (type != CTRL_C_EVENT && type != CTRL_BREAK_EVENT) return FALSE;
-    ::SetEvent(g_stopAsked);
+    ::SetEvent(StopAsked());
+    if (type == CTRL_CLOSE_EVENT || type == CTRL_LOGOFF_EVENT || type == CTRL_SHUTDOWN_EVENT)
+        ::WaitForSingleObject(RunFinished(), INFINITE);
     return TRUE;
 }
 
@@ -60,10 +76,13 @@ int RunFromCommandLine(const CommandLine& command)
         return kExitRefused;
     }
     // Refused before anything is deleted: a run whose record cannot be kept does not start.
-    if (!command.logFile.empty() && !SaveLogCsv(command.logFile, {})) {
+    const bool logging = !command.logFile.empty();
+    CsvLogFile csv;
+    if (logging && !csv.Open(command.logFile)) {
         WriteError(IDS_CLI_LOG_UNWRITABLE, command.logFile);
         return kExitRefused;
     }
+    bool logWritten = true;
 
     RunTexts texts(command.keyword, command.matchCase ? 1 : 0, command.previewOnly);
     std::vector<LogCells> log;
@@ -77,12 +96,11 @@ int RunFromCommandLine(const CommandLine& command)
                                       command.folders,    command.previewOnly, command.toRecycleBin,
                                       nullptr};
 
-        g_stopAsked = ::CreateEventW(NULL, FALSE, FALSE, NULL);
         ::SetConsoleCtrlHandler(OnConsoleControl, TRUE);
         JobSignals signals;
         {
             CleanJob job(request, signals);
-            const HANDLE waits[] = {signals.m_wake, g_stopAsked};
+            const HANDLE waits[] = {signals.m_wake, StopAsked()};
             for (;;) {
                 if (::WaitForMultipleObjects(2, waits, FALSE, INFINITE) == WAIT_OBJECT_0 + 1)
                     job.Stop();
@@ -91,7 +109,9 @@ int RunFromCommandLine(const CommandLine& command)
                 std::vector<RunTexts::Row> rows;
                 WString status;
                 for (const RunReport& report : job.TakeReports(SIZE_MAX)) {
-                    if (report.kind == RunReport::ObjectDone && report.outcome == Outcome::Failed)
+                    if (report.kind == RunReport::ObjectDone &&
+                        (report.outcome == Outcome::Failed ||
+                         report.outcome == Outcome::TooLargeForBin))
                         anyFailed = true;
                     texts.Add(report, rows, status);
                 }
@@ -100,24 +120,28 @@ int RunFromCommandLine(const CommandLine& command)
                     // saved log has it there, the console's lines stay as printed.
                     if (row.sizeOfHeading) {
                         if (lastHeading < log.size()) log[lastHeading][2] = row.size;
+                        if (logging) logWritten = csv.Rewrite(log) && logWritten;
                         continue;
                     }
                     if (row.heading) lastHeading = log.size();
                     log.push_back({row.operation, row.object, row.size});
+                    // Into the file first: every row printed is in the log, whenever the
+                    // process ends.
+                    if (logging) logWritten = csv.Append(log.back()) && logWritten;
                     WriteLine(STD_OUTPUT_HANDLE, LogLine(log.back()));
                 }
                 if (ended) break;
             }
         }
-        ::SetConsoleCtrlHandler(OnConsoleControl, FALSE);
-        ::CloseHandle(g_stopAsked);
         end = signals.m_end;
         faulted = signals.m_faulted;
     }
 
-    WriteLine(end == RunEnd::FolderUnavailable ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE,
+    const bool nothingDone = end == RunEnd::FolderUnavailable || end == RunEnd::NoRecycleBin;
+    WriteLine(nothingDone ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE,
               texts.EndText(end, faulted, command.folder));
-    if (!command.logFile.empty() && !SaveLogCsv(command.logFile, log))
+    if (logging && !(csv.Rewrite(log) && logWritten))
         WriteError(IDS_CLI_LOG_UNWRITABLE, command.logFile);
+    ::SetEvent(RunFinished());
     return ExitCode(end, faulted, anyFailed);
 }

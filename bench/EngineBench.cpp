@@ -41,9 +41,9 @@ public:
     {
         return m_system.QueryName(object, name);
     }
-    NTSTATUS QueryAttributesAt(const WString& ntPath) override
+    NTSTATUS QueryAttributesAt(const WString& ntPath, ULONG& attributes) override
     {
-        return m_system.QueryAttributesAt(ntPath);
+        return m_system.QueryAttributesAt(ntPath, attributes);
     }
     void Close(HANDLE object) override
     {
@@ -52,6 +52,10 @@ public:
     }
     bool DisableRedirection(void*& token) override { return m_system.DisableRedirection(token); }
     void RevertRedirection(void* token) override { m_system.RevertRedirection(token); }
+    WString PathWithRedirectionOn(const WString& longPath) override
+    {
+        return m_system.PathWithRedirectionOn(longPath);
+    }
     bool LinksUnmarked() override { return m_system.LinksUnmarked(); }
 
     long long open = 0, peak = 0;

@@ -171,7 +171,7 @@ void CSweepDlg::ShowRunEnd(RunEnd end, bool faulted)
 {
     const WString text = m_runTexts->EndText(end, faulted, m_runFolderText.Text());
     // Nothing was done: the user is told at once, and the options stay as ticked.
-    if (end == RunEnd::FolderUnavailable) {
+    if (end == RunEnd::FolderUnavailable || end == RunEnd::NoRecycleBin) {
         MessageBox(text.c_str(), UiText(IDS_CAPTION), MB_OK | MB_ICONWARNING);
         return;
     }

@@ -14,6 +14,7 @@ UINT CheckCleanInput(const WString& keyword, const WString& folderText, CleanFol
     // One absolute folder is both checked and walked.
     folder.shown = GetAbsolutePath(folderText);
     folder.folder = ToLongPath(folder.shown);
-    if (folder.shown.empty() || !IsFolderPath(folder.folder.c_str())) return IDS_FOLDER_INVALID;
+    if (folder.shown.empty() || !IsFolderToClean(SystemFileSystem(), folder.folder))
+        return IDS_FOLDER_INVALID;
     return 0;
 }

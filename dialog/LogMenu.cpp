@@ -8,6 +8,9 @@
 #include <commdlg.h>
 #include <shlobj.h>
 #include <shellapi.h>
+#include <shlwapi.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -42,7 +45,7 @@ WString ObjectOfRow(CListCtrl& list, int row)
 void OpenObjectFolder(const WString& object)
 {
     const HRESULT com = ::CoInitializeEx(NULL, COINIT_APARTMENTTHREADED);
-    PIDLIST_ABSOLUTE item = ::ILCreateFromPathW(object.c_str());
+    PIDLIST_ABSOLUTE item = ObjectItem(object);
     if (item != NULL) {
         ::SHOpenFolderAndSelectItems(item, 0, NULL, 0);
         ::ILFree(item);
@@ -78,6 +81,65 @@ void SaveLog(CListCtrl& list, HWND owner)
 }
 
 }  // namespace
+
+namespace {
+
+// The child of `folder` named exactly `name`, found among its items rather than parsed: parsed,
+// "a_tmp." would be "a_tmp" and "aux.tmp" a device.
+PIDLIST_ABSOLUTE ChildNamed(PIDLIST_ABSOLUTE folder, const WString& name)
+{
+    IShellFolder* desktop = NULL;
+    IShellFolder* shellFolder = NULL;
+    if (FAILED(::SHGetDesktopFolder(&desktop))) return NULL;
+    const HRESULT bound = desktop->BindToObject(folder, NULL, IID_IShellFolder,
+                                                reinterpret_cast<void**>(&shellFolder));
+    desktop->Release();
+    if (FAILED(bound)) return NULL;
+    PIDLIST_ABSOLUTE found = NULL;
+    IEnumIDList* items = NULL;
+    if (shellFolder->EnumObjects(NULL, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS | SHCONTF_INCLUDEHIDDEN,
+                                 &items) == S_OK) {
+        PITEMID_CHILD child = NULL;
+        while (found == NULL && items->Next(1, &child, NULL) == S_OK) {
+            STRRET text;
+            wchar_t shown[MAX_PATH] = {};
+            if (SUCCEEDED(shellFolder->GetDisplayNameOf(child, SHGDN_INFOLDER | SHGDN_FORPARSING,
+                                                        &text)) &&
+                SUCCEEDED(::StrRetToBufW(&text, child, shown, MAX_PATH)) && name == shown)
+                found = ::ILCombine(folder, child);
+            ::ILFree(child);
+        }
+        items->Release();
+    }
+    shellFolder->Release();
+    return found;
+}
+
+}  // namespace
+
+PIDLIST_ABSOLUTE ObjectItem(const WString& object)
+{
+    // Only the root is parsed ("C:\", "\\server\share\"); every name below it is found as
+    // itself, so that neither a name nor the path's length is read as Win32 would.
+    size_t namesStart = 0;
+    if (object.compare(0, 2, L"\\\\") == 0) {
+        const size_t share = object.find(L'\\', 2);
+        namesStart = share == WString::npos ? share : object.find(L'\\', share + 1);
+    } else {
+        namesStart = object.find(L'\\');
+    }
+    if (namesStart == WString::npos) return NULL;
+    ++namesStart;
+    PIDLIST_ABSOLUTE item = ::ILCreateFromPathW(object.substr(0, namesStart).c_str());
+    for (size_t start = namesStart; item != NULL && start < object.size();) {
+        const size_t end = std::min(object.find(L'\\', start), object.size());
+        PIDLIST_ABSOLUTE child = ChildNamed(item, object.substr(start, end - start));
+        ::ILFree(item);
+        item = child;
+        start = end + 1;
+    }
+    return item;
+}
 
 std::vector<LogCells> LogRows(CListCtrl& list, bool selectedOnly)
 {

@@ -31,6 +31,7 @@ RunTexts::RunTexts(const WString& keyword, int matchCase, bool previewOnly)
       m_deleted(UiText(IDS_MARK_DELETED)),
       m_failed(UiText(IDS_MARK_FAILED)),
       m_wouldDelete(UiText(IDS_MARK_WOULD_DELETE)),
+      m_tooLargeForBin(UiText(IDS_ROW_TOO_LARGE_FOR_BIN)),
       m_fileInHand(UiText(previewOnly ? IDS_PREVIEWING : IDS_DELETING_FILE)),
       m_folderInHand(UiText(previewOnly ? IDS_PREVIEWING : IDS_DELETING_FOLDER)),
       m_bytesWord(UiText(IDS_SIZE_BYTES).Text())
@@ -60,6 +61,8 @@ void RunTexts::Add(const RunReport& report, std::vector<Row>& rows, WString& sta
         Row row;
         row.operation = Mark(report.outcome).Text();
         row.object = report.text;
+        if (report.outcome == Outcome::TooLargeForBin)
+            row.object = Formatted(m_tooLargeForBin, report.text);
         row.size = Size(report.object.size);
         row.bytes = report.object.size;
         if (report.outcome == Outcome::WouldDelete) {
@@ -109,6 +112,7 @@ const CString& RunTexts::Mark(Outcome outcome) const
     case Outcome::Deleted:
         return m_deleted;
     case Outcome::Failed:
+    case Outcome::TooLargeForBin:
         return m_failed;
     case Outcome::WouldDelete:
         return m_wouldDelete;
@@ -124,6 +128,8 @@ WString RunTexts::EndText(RunEnd end, bool faulted, const WString& folderText) c
         text.Format(UiText(IDS_FAULTED), folder);
     else if (end == RunEnd::FolderUnavailable)
         text = UiText(IDS_FOLDER_UNAVAILABLE);
+    else if (end == RunEnd::NoRecycleBin)
+        text = UiText(IDS_NO_RECYCLE_BIN);
     else if (end == RunEnd::Stopped)
         text.Format(UiText(m_previewOnly ? IDS_PREVIEW_STOPPED : IDS_STOPPED), folder);
     else if (m_previewOnly)

@@ -42,6 +42,7 @@ private:
     const CString m_deleted;
     const CString m_failed;
     const CString m_wouldDelete;
+    const CString m_tooLargeForBin;
     const CString m_fileInHand;
     const CString m_folderInHand;
     const WString m_bytesWord;

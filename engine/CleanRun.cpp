@@ -20,9 +20,8 @@ Outcome Handle(const PathEntry& entry, Pass pass, const CleanRequest& request, D
     if (entry.unreadable) return Outcome::Failed;
     if (request.picks && !Matches(request, GetNameFromPath(entry.relative))) return Outcome::Failed;
     if (request.previewOnly) return Outcome::WouldDelete;
-    const bool gone = pass == Pass::Files ? deleter.DeleteCollectedFile(entry)
-                                          : deleter.DeleteCollectedFolder(entry);
-    return gone ? Outcome::Deleted : Outcome::Failed;
+    return pass == Pass::Files ? deleter.DeleteCollectedFile(entry)
+                               : deleter.DeleteCollectedFolder(entry);
 }
 
 // One pass over its list; false when it was stopped before its end.
@@ -44,7 +43,8 @@ bool RunPass(Pass pass, const PathList& list, const CleanRequest& request, Delet
         // Folders come in walk order: one inside a counted folder follows it directly.
         const bool inside =
             !counted.empty() && entry.relative.compare(0, counted.size(), counted) == 0;
-        if (outcome != Outcome::Failed && !inside) {
+        const bool stays = outcome == Outcome::Failed || outcome == Outcome::TooLargeForBin;
+        if (!stays && !inside) {
             total += entry.size;
             if (pass == Pass::Folders) counted = entry.relative + _T("\\");
         }
@@ -60,9 +60,17 @@ RunEnd RunClean(const CleanRequest& request, ICleanReport& report, const std::at
                 FileSystem& fileSystem, RecycleBin* recycleBin)
 {
     if (!request.files && !request.folders) return RunEnd::Completed;
-    const RedirectionOff redirectionOff(fileSystem);
+    RedirectionOff redirectionOff(fileSystem);
     const std::unique_ptr<OpenObject> root = OpenObject::OpenRoot(fileSystem, request.folder);
     if (!root) return RunEnd::FolderUnavailable;
+    // Said once, before anything is handed over, rather than by every object's row.
+    const bool recycling = request.toRecycleBin && !request.previewOnly;
+    ULONGLONG binCapacity = 0;
+    if (recycling && recycleBin) {
+        const RedirectionOff::On on(redirectionOff);
+        binCapacity = recycleBin->Capacity(fileSystem.PathWithRedirectionOn(request.folder));
+    }
+    if (recycling && binCapacity == 0) return RunEnd::NoRecycleBin;
 
     PathList files, folders;
     if (!request.picks)
@@ -81,7 +89,8 @@ RunEnd RunClean(const CleanRequest& request, ICleanReport& report, const std::at
     Deleter deleter(*root, stop);
     // A pick is deleted only while it is the object the preview listed.
     if (request.picks) deleter.CheckIdentity();
-    if (request.toRecycleBin) deleter.RecycleInto(recycleBin, request.folder);
+    if (request.toRecycleBin)
+        deleter.RecycleInto(recycleBin, request.folder, binCapacity, fileSystem, redirectionOff);
     if (request.files && !RunPass(Pass::Files, fileList, request, deleter, report, stop))
         return RunEnd::Stopped;
     if (request.folders && !stop &&

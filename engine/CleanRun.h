@@ -18,6 +18,8 @@ enum class Outcome {
     Deleted,      // it is gone
     Failed,       // it is still there, or could not be shown to be what its name says
     WouldDelete,  // a preview: a real run would delete it
+    // Recycling: it stays, since the bin of its volume cannot hold an object of its size
+    TooLargeForBin,
 };
 
 // What a run tells as it goes, in this order: the folders it searches, then per pass a
@@ -63,7 +65,9 @@ struct CleanRequest {
     std::shared_ptr<const Picks> picks;  // null for a run that walks the tree
 };
 
-enum class RunEnd { Completed, Stopped, FolderUnavailable };
+// NoRecycleBin: the run was to recycle and the chosen folder's volume has no bin that keeps
+// what it is given; nothing was done.
+enum class RunEnd { Completed, Stopped, FolderUnavailable, NoRecycleBin };
 
 // Runs the passes asked for on `fileSystem`, recycling into `recycleBin` when asked (with
 // none, nothing that was to be recycled goes). stop is read between objects (inside a folder

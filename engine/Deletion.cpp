@@ -4,7 +4,7 @@
 #include "engine/OpenObject.h"
 #include "engine/TreeWalk.h"
 
-#include <unordered_set>
+#include <set>
 
 namespace {
 
@@ -24,7 +24,7 @@ struct Level {
     std::vector<ListedEntry> entries;
     size_t next;
     WString shown;
-    ULONGLONG id;
+    FileId id;
 };
 
 }  // namespace
@@ -37,27 +37,41 @@ Deleter::Deleter(const OpenObject& root, const std::atomic<bool>& stop)
 
 Deleter::~Deleter() = default;
 
-void Deleter::RecycleInto(RecycleBin* recycleBin, const WString& rootLongPath)
+void Deleter::RecycleInto(RecycleBin* recycleBin, const WString& rootLongPath,
+                          ULONGLONG capacity, FileSystem& fileSystem, RedirectionOff& redirection)
 {
     m_recycling = true;
     m_recycleBin = recycleBin;
     m_rootLongPath = rootLongPath;
+    m_binCapacity = capacity;
+    m_fileSystem = &fileSystem;
+    m_redirection = &redirection;
 }
 
 bool Deleter::IsTheListedObject(const OpenObject& object, const PathEntry& entry) const
 {
     // Without an id from the listing the object cannot be shown to be the same: it stays.
-    return !m_checkIdentity || (entry.fileId != 0 && object.Identity() == entry.fileId);
+    return !m_checkIdentity || (entry.fileId.Known() && object.Identity() == entry.fileId);
 }
 
-bool Deleter::Recycle(std::unique_ptr<OpenObject> object, const PathEntry& entry)
+Outcome Deleter::Recycle(std::unique_ptr<OpenObject> object, const PathEntry& entry)
 {
+    if (!m_recycleBin) return Outcome::Failed;
+    // The shell would delete for good, silently, what its bin cannot hold.
+    if (entry.size > m_binCapacity) return Outcome::TooLargeForBin;
     if (g_beforeDeletion) g_beforeDeletion(entry.path);
     // The shell moves an object by its path and wants it free of our handle: between this
     // close and the shell's own open is the one moment a swapped name could slip in, and the
     // worst it can then do is put something else where the user can restore it.
     object.reset();
-    return m_recycleBin && m_recycleBin->Recycle(JoinShown(m_rootLongPath, entry.relative));
+    const WString path = JoinShown(m_rootLongPath, entry.relative);
+    Recycled result;
+    {
+        const RedirectionOff::On on(*m_redirection);
+        result = m_recycleBin->Recycle(m_fileSystem->PathWithRedirectionOn(path));
+    }
+    // What the shell deleted for good is gone all the same: its row must not say it stays.
+    return result == Recycled::Stays ? Outcome::Failed : Outcome::Deleted;
 }
 
 const OpenObject* Deleter::Reach(const WString& relative)
@@ -81,40 +95,41 @@ const OpenObject* Deleter::Reach(const WString& relative)
     return names.empty() ? &m_root : m_way.back().second.get();
 }
 
-bool Deleter::DeleteCollectedFile(const PathEntry& file)
+Outcome Deleter::DeleteCollectedFile(const PathEntry& file)
 {
     const size_t cut = file.relative.rfind(_T('\\'));
     const OpenObject* above =
         Reach(cut == WString::npos ? WString() : file.relative.substr(0, cut));
-    if (!above) return false;
+    if (!above) return Outcome::Failed;
     std::unique_ptr<OpenObject> object =
         above->OpenEntry(GetNameFromPath(file.relative), EntryKind::File, OpenPurpose::Delete);
-    if (!object || !IsTheListedObject(*object, file)) return false;
-    if (m_recycling) return Recycle(std::move(object), file);
-    return Delete(std::move(object), file.path, false, true);
+    if (!object || !IsTheListedObject(*object, file)) return Outcome::Failed;
+    if (m_recycling)
+        return object->IsReadOnly() ? Outcome::Failed : Recycle(std::move(object), file);
+    return Delete(std::move(object), file.path, false, true) ? Outcome::Deleted : Outcome::Failed;
 }
 
-bool Deleter::DeleteCollectedFolder(const PathEntry& folder)
+Outcome Deleter::DeleteCollectedFolder(const PathEntry& folder)
 {
     const size_t cut = folder.relative.rfind(_T('\\'));
     const OpenObject* above =
         Reach(cut == WString::npos ? WString() : folder.relative.substr(0, cut));
-    if (!above) return false;
+    if (!above) return Outcome::Failed;
     std::unique_ptr<OpenObject> object =
         above->OpenEntry(GetNameFromPath(folder.relative), EntryKind::Folder, OpenPurpose::Delete);
-    if (!object || !IsTheListedObject(*object, folder)) return false;
+    if (!object || !IsTheListedObject(*object, folder)) return Outcome::Failed;
     if (m_recycling) return Recycle(std::move(object), folder);
     // A link opened as itself lists nothing of its target: emptying it is a no-op, and it
     // goes as itself.
-    if (!EmptyFolder(*object, folder.path, m_stop)) return false;
-    return Delete(std::move(object), folder.path, true, true);
+    if (!EmptyFolder(*object, folder.path, m_stop)) return Outcome::Failed;
+    return Delete(std::move(object), folder.path, true, true) ? Outcome::Deleted : Outcome::Failed;
 }
 
 bool EmptyFolder(const OpenObject& folder, const WString& shownPath, const std::atomic<bool>& stop)
 {
     // Its own stack, as the walk has: a tree may be far deeper than a thread's stack allows.
     std::vector<Level> way;
-    std::unordered_set<ULONGLONG> idsOnTheWay;
+    std::set<FileId> idsOnTheWay;
     way.push_back({nullptr, &folder, {}, 0, shownPath, folder.Identity()});
     idsOnTheWay.insert(way.back().id);
     // Whatever can be read is deleted; a name that stays keeps the folder, whose own
@@ -139,12 +154,12 @@ bool EmptyFolder(const OpenObject& folder, const WString& shownPath, const std::
             Delete(std::move(object), shown, true, false);
             continue;
         }
-        const ULONGLONG id = entry.fileId ? entry.fileId : object->Identity();
-        if (id != 0 && idsOnTheWay.count(id)) continue;  // met again on its own way in: it stays
+        const FileId id = entry.fileId.Known() ? entry.fileId : object->Identity();
+        if (id.Known() && idsOnTheWay.count(id)) continue;  // met again on its own way in: it stays
         Level next{std::move(object), nullptr, {}, 0, shown, id};
         next.folder = next.owned.get();
         next.folder->List(next.entries);
-        if (id != 0) idsOnTheWay.insert(id);
+        if (id.Known()) idsOnTheWay.insert(id);
         way.push_back(std::move(next));
     }
     return true;

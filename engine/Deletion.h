@@ -4,6 +4,7 @@
 // through it; a link is removed as itself and its target is never opened for deletion. Only
 // the folders on the way to the object in hand are open.
 
+#include "engine/CleanRun.h"
 #include "engine/PathList.h"
 #include "engine/RecycleBin.h"
 
@@ -14,6 +15,7 @@
 #include <vector>
 
 class OpenObject;
+class RedirectionOff;
 
 class Deleter {
 public:
@@ -24,24 +26,26 @@ public:
     Deleter& operator=(const Deleter&) = delete;
 
     // From now on each object is opened and checked as for a deletion, then handed by its
-    // path (below rootLongPath) to `recycleBin` instead, folders with everything in them.
-    // Without a bin nothing goes.
-    void RecycleInto(RecycleBin* recycleBin, const WString& rootLongPath);
+    // path (below rootLongPath) to `recycleBin` instead, folders with everything in them,
+    // with the redirection on and by the path that names the object so. One larger than
+    // `capacity` is not handed over, nor a read-only file. Without a bin nothing goes.
+    void RecycleInto(RecycleBin* recycleBin, const WString& rootLongPath, ULONGLONG capacity,
+                     FileSystem& fileSystem, RedirectionOff& redirection);
     // From now on an object goes only when its file id is still the one the walk read.
     void CheckIdentity() { m_checkIdentity = true; }
 
-    // A collected file, true when it is gone; a read-only one stays.
-    bool DeleteCollectedFile(const PathEntry& file);
-    // A collected folder with everything inside it, true when it is gone; it stays when
+    // A collected file, Deleted when it is gone; a read-only one stays.
+    Outcome DeleteCollectedFile(const PathEntry& file);
+    // A collected folder with everything inside it, Deleted when it is gone; it stays when
     // anything inside stays or the run was stopped while it was being emptied.
-    bool DeleteCollectedFolder(const PathEntry& folder);
+    Outcome DeleteCollectedFolder(const PathEntry& folder);
 
 private:
     // The folder at `relative` (empty for the chosen folder), or null when it cannot be
     // reached. The folders on the way stay open for the next call, which in walk order
     // shares most of the way.
     const OpenObject* Reach(const WString& relative);
-    bool Recycle(std::unique_ptr<OpenObject> object, const PathEntry& entry);
+    Outcome Recycle(std::unique_ptr<OpenObject> object, const PathEntry& entry);
 
     const OpenObject& m_root;
     const std::atomic<bool>& m_stop;
@@ -51,6 +55,9 @@ private:
     bool m_recycling = false;
     RecycleBin* m_recycleBin = nullptr;
     WString m_rootLongPath;
+    ULONGLONG m_binCapacity = 0;
+    FileSystem* m_fileSystem = nullptr;
+    RedirectionOff* m_redirection = nullptr;
     std::vector<std::pair<WString, std::unique_ptr<OpenObject>>> m_way;  // outermost first
 };
 

@@ -27,7 +27,7 @@ bool IsLinkMark(DWORD attributes, DWORD reparseTag)
 }
 
 bool ReadDirectoryRecords(const nt::DirectoryRecordLayout& layout, const void* buffer,
-                          ULONG written, std::vector<ListedEntry>& entries)
+                          ULONG written, std::vector<ListedEntry>& entries, bool keepIds)
 {
     const BYTE* const start = static_cast<const BYTE*>(buffer);
     size_t offset = 0;
@@ -43,11 +43,15 @@ bool ReadDirectoryRecords(const nt::DirectoryRecordLayout& layout, const void* b
         if (!IsDotOrDotDot(name)) {
             const DWORD attributes = ReadAt<ULONG>(record, nt::kRecordAttributes);
             const bool tagged =
-                layout.eaSize != nt::kNone && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
-            entries.push_back(
-                {std::move(name), attributes, tagged ? ReadAt<ULONG>(record, layout.eaSize) : 0,
-                 layout.fileId != nt::kNone ? ReadAt<ULONGLONG>(record, layout.fileId) : 0,
-                 ReadAt<ULONGLONG>(record, nt::kRecordEndOfFile)});
+                layout.tag != nt::kNone && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+            FileId id;
+            if (keepIds && layout.fileId != nt::kNone) {
+                id.low = ReadAt<ULONGLONG>(record, layout.fileId);
+                if (layout.idBytes == 16) id.high = ReadAt<ULONGLONG>(record, layout.fileId + 8);
+            }
+            entries.push_back({std::move(name), attributes,
+                               tagged ? ReadAt<ULONG>(record, layout.tag) : 0, id,
+                               ReadAt<ULONGLONG>(record, nt::kRecordEndOfFile)});
         }
         const ULONG next = ReadAt<ULONG>(record, nt::kRecordNextOffset);
         if (next == 0) return true;

@@ -2,6 +2,7 @@
 // Reading the records a folder listing returns. The buffer comes from a file system driver,
 // a network redirector or a server: every offset and length in it is checked before use.
 
+#include "engine/FileId.h"
 #include "engine/NtApi.h"
 #include "framework/WideString.h"
 
@@ -16,7 +17,7 @@ struct ListedEntry {
     WString name;
     DWORD attributes;
     DWORD reparseTag;  // 0 when the listing does not say
-    ULONGLONG fileId;  // 0 when the listing does not say
+    FileId fileId;     // unknown when the listing does not say
     ULONGLONG size;    // a file's end of file
 
     bool IsFolder() const { return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
@@ -24,6 +25,7 @@ struct ListedEntry {
 };
 
 // Appends the records of `written` bytes of `buffer`, "." and ".." left out; false when a
-// record does not lie wholly inside them (the records before it are kept).
+// record does not lie wholly inside them (the records before it are kept). The ids are kept
+// only with keepIds.
 bool ReadDirectoryRecords(const nt::DirectoryRecordLayout& layout, const void* buffer,
-                          ULONG written, std::vector<ListedEntry>& entries);
+                          ULONG written, std::vector<ListedEntry>& entries, bool keepIds = true);

@@ -24,14 +24,18 @@ public:
                                     ULONG size) = 0;
     // NtQueryObject: the object's own name in the system's namespace, however long.
     virtual NTSTATUS QueryName(HANDLE object, WString& name) = 0;
-    // NtQueryAttributesFile on an NT path: whether anything holds the name, without opening it.
-    virtual NTSTATUS QueryAttributesAt(const WString& ntPath) = 0;
+    // NtQueryAttributesFile on an NT path: whether anything holds the name, without opening it,
+    // and its attributes (those of a link itself, not of its target).
+    virtual NTSTATUS QueryAttributesAt(const WString& ntPath, ULONG& attributes) = 0;
     virtual void Close(HANDLE object) = 0;
 
     // A 32-bit program on 64-bit Windows sees SysWOW64 where System32 is named, for the
     // calling thread, until this turns that off (true when it did; the token turns it on again).
     virtual bool DisableRedirection(void*& token) = 0;
     virtual void RevertRedirection(void* token) = 0;
+    // The path (\\?\ form) that names, with the redirection on, the object `longPath` names with
+    // it off: System32's objects by Sysnative, where the redirection applies; else `longPath`.
+    virtual WString PathWithRedirectionOn(const WString& longPath) = 0;
 
     // True where links may reach the engine unmarked and an object may be opened as another
     // (Wine): there the engine checks where each object lies.

@@ -28,6 +28,7 @@ const NTSTATUS kNoMoreFiles = static_cast<NTSTATUS>(0x80000006);
 const NTSTATUS kNotImplemented = static_cast<NTSTATUS>(0xC0000002);
 const NTSTATUS kInvalidInfoClass = static_cast<NTSTATUS>(0xC0000003);
 const NTSTATUS kInvalidParameter = static_cast<NTSTATUS>(0xC000000D);
+const NTSTATUS kNoSuchFile = static_cast<NTSTATUS>(0xC000000F);
 const NTSTATUS kInvalidDeviceRequest = static_cast<NTSTATUS>(0xC0000010);
 const NTSTATUS kAccessDenied = static_cast<NTSTATUS>(0xC0000022);
 const NTSTATUS kObjectNameInvalid = static_cast<NTSTATUS>(0xC0000033);
@@ -53,10 +54,13 @@ const ULONG kInternalInformation = 6;
 const ULONG kDispositionInformation = 13;
 const ULONG kAttributeTagInformation = 35;
 const ULONG kIdBothDirectoryInformation = 37;
+const ULONG kIdInformation = 59;
+const ULONG kIdExtdDirectoryInformation = 60;
 const ULONG kDispositionInformationEx = 64;
 
 // Access rights, sharing and open options of NtCreateFile.
 const ULONG kListDirectory = 0x0001;
+const ULONG kTraverse = 0x0020;
 const ULONG kReadAttributes = 0x0080;
 const ULONG kWriteAttributes = 0x0100;
 const ULONG kDelete = 0x00010000;
@@ -100,10 +104,14 @@ struct AttributeTagInformation {
 struct DispositionInformation {
     BYTE deleteFile;
 };
+struct IdInformation {
+    ULONGLONG volumeSerialNumber;
+    ULONGLONG fileIdLow, fileIdHigh;  // FILE_ID_128
+};
 
 // A directory record: the fields every listing class has, then where the class keeps the
-// name, the reparse tag (the EA size field when the reparse-point attribute is set) and the
-// file id. Records are 8-byte aligned; a NextEntryOffset of 0 ends a buffer.
+// name, the reparse tag (in most classes the EA size field, when the reparse-point attribute is
+// set) and the file id. Records are 8-byte aligned; a NextEntryOffset of 0 ends a buffer.
 const size_t kRecordNextOffset = 0;
 const size_t kRecordEndOfFile = 40;
 const size_t kRecordAttributes = 56;
@@ -112,16 +120,21 @@ const size_t kNone = 0;
 
 struct DirectoryRecordLayout {
     ULONG infoClass;
-    size_t eaSize;  // kNone when the class has none
+    size_t tag;     // kNone when the class has none
     size_t fileId;  // kNone when the class has none
+    size_t idBytes;  // 16 for a 128-bit id, else 8
     size_t name;
 };
 
-// The classes the engine lists with, best first: the file id and the tag; the tag; neither.
+// The classes the engine lists with, best first: the 128-bit file id and the tag (Windows 8
+// on); the 64-bit id and the tag; the tag; neither.
 constexpr DirectoryRecordLayout kListingLayouts[] = {
-    {kIdBothDirectoryInformation, 64, 96, 104},
-    {kFullDirectoryInformation, 64, kNone, 68},
-    {kDirectoryInformation, kNone, kNone, 64},
+    {kIdExtdDirectoryInformation, 68, 72, 16, 88},
+    {kIdBothDirectoryInformation, 64, 96, 8, 104},
+    {kFullDirectoryInformation, 64, kNone, 8, 68},
+    {kDirectoryInformation, kNone, kNone, 8, 64},
 };
+// Where the classes with 64-bit ids begin.
+const size_t kFirstNarrowLayout = 1;
 
 }  // namespace nt

@@ -76,6 +76,9 @@ struct OpenObject::Volume {
     const bool checkLocations;
     // A volume that refuses a listing class or a disposition flag refuses it everywhere on it.
     size_t listingLayout = 0;
+    // Ids are compared at one width on a volume: 128 bits where both the handle and the
+    // listing give them, else 64.
+    bool wideIds = false;
     bool extendedDispositionRefused = false;
     bool ignoreReadOnlyRefused = false;
     // One listing buffer serves every folder: a folder is read whole before the next.
@@ -116,10 +119,12 @@ std::unique_ptr<OpenObject> OpenObject::OpenRoot(FileSystem& fileSystem, const W
     // the volume itself.
     WString above = isVolumeRoot ? path : path.substr(0, cut);
     if (above.size() <= VolumeLength(above)) above += _T('\\');
+    // The folder above is only gone through: it may be one the user can traverse but not list
+    // (\\server\home$\user).
+    const ULONG access = (isVolumeRoot ? nt::kListDirectory : nt::kTraverse) | nt::kReadAttributes |
+                         nt::kSynchronize;
     HANDLE handle;
-    if (!nt::Succeeded(fileSystem.Open(nullptr, above,
-                                       nt::kListDirectory | nt::kReadAttributes | nt::kSynchronize,
-                                       nt::kShareAll, options, handle)))
+    if (!nt::Succeeded(fileSystem.Open(nullptr, above, access, nt::kShareAll, options, handle)))
         return nullptr;
     std::unique_ptr<OpenObject> folder(new OpenObject(volume, handle, WString()));
     if (volume->checkLocations || isVolumeRoot) {
@@ -129,11 +134,32 @@ std::unique_ptr<OpenObject> OpenObject::OpenRoot(FileSystem& fileSystem, const W
              folder->m_location.empty()))
             return nullptr;
     }
-    if (isVolumeRoot) return folder;
+    if (isVolumeRoot) {
+        folder->ChooseIdWidth();
+        return folder;
+    }
     std::unique_ptr<OpenObject> root =
         folder->OpenEntry(path.substr(cut + 1), EntryKind::Folder, OpenPurpose::List);
     if (!root || !root->IsFolderButNoLink() || !root->LiesWhereNamed()) return nullptr;
+    root->ChooseIdWidth();
     return root;
+}
+
+void OpenObject::ChooseIdWidth()
+{
+    Volume& volume = *m_volume;
+    nt::IdInformation id = {};
+    bool wide = nt::Succeeded(
+        volume.fileSystem.QueryInformation(m_handle, nt::kIdInformation, &id, sizeof id));
+    if (wide) {
+        ULONG written = 0;
+        const NTSTATUS status = volume.fileSystem.QueryDirectory(
+            m_handle, nt::kListingLayouts[0].infoClass, true, volume.listingBuffer.data(),
+            static_cast<ULONG>(volume.listingBuffer.size() * sizeof(ULONGLONG)), written);
+        wide = !IsRefusedClass(status);
+    }
+    volume.wideIds = wide;
+    if (!wide) volume.listingLayout = nt::kFirstNarrowLayout;
 }
 
 std::unique_ptr<OpenObject> OpenObject::OpenEntry(const WString& name, EntryKind kind,
@@ -178,6 +204,9 @@ bool OpenObject::List(std::vector<ListedEntry>& entries) const
         const NTSTATUS status = volume.fileSystem.QueryDirectory(
             m_handle, layout.infoClass, restart, buffer.data(), size, written);
         if (status == nt::kNoMoreFiles) return true;
+        // FAT and exFAT list no "." and ".." in a root: an empty one answers its first
+        // read so.
+        if (restart && status == nt::kNoSuchFile) return true;
         if (!nt::Succeeded(status)) {
             // A volume that does not know a class says so on the first read; the next
             // class serves, there and for the rest of the run.
@@ -190,17 +219,68 @@ bool OpenObject::List(std::vector<ListedEntry>& entries) const
         }
         if (written == 0) return true;
         restart = false;
-        if (!ReadDirectoryRecords(layout, buffer.data(), written, entries)) return false;
+        // Ids of another width than the handle's would never compare equal to them.
+        const bool keepIds = (layout.idBytes == 16) == volume.wideIds;
+        if (!ReadDirectoryRecords(layout, buffer.data(), written, entries, keepIds)) return false;
     }
 }
 
-ULONGLONG OpenObject::Identity() const
+FileId OpenObject::Identity() const
 {
-    ULONGLONG id = 0;
-    if (!nt::Succeeded(m_volume->fileSystem.QueryInformation(m_handle, nt::kInternalInformation,
-                                                             &id, sizeof id)))
-        return 0;
+    FileId id;
+    FileSystem& fileSystem = m_volume->fileSystem;
+    if (m_volume->wideIds) {
+        nt::IdInformation info = {};
+        if (nt::Succeeded(
+                fileSystem.QueryInformation(m_handle, nt::kIdInformation, &info, sizeof info))) {
+            id.low = info.fileIdLow;
+            id.high = info.fileIdHigh;
+        }
+        return id;
+    }
+    if (!nt::Succeeded(fileSystem.QueryInformation(m_handle, nt::kInternalInformation, &id.low,
+                                                   sizeof id.low)))
+        id.low = 0;
     return id;
+}
+
+bool OpenObject::IsReadOnly() const
+{
+    nt::BasicInformation basic = {};
+    return nt::Succeeded(m_volume->fileSystem.QueryInformation(m_handle, nt::kBasicInformation,
+                                                               &basic, sizeof basic)) &&
+           (basic.fileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+bool OpenObject::ReadAttributesAt(FileSystem& fileSystem, const WString& longPath,
+                                  DWORD& attributes, DWORD& reparseTag)
+{
+    WString path = ToNtPath(longPath);
+    if (path.size() <= VolumeLength(path)) path += _T('\\');
+    ULONG read = 0;
+    reparseTag = 0;
+    if (!nt::Succeeded(fileSystem.QueryAttributesAt(path, read))) return false;
+    attributes = read;
+    if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return true;
+    HANDLE handle;
+    if (!nt::Succeeded(fileSystem.Open(nullptr, path, nt::kReadAttributes | nt::kSynchronize,
+                                       nt::kShareAll, kOpenAsItself, handle)))
+        return true;
+    // Where the open reached something else than the mark itself (a link opened as its
+    // target), the tag stays unknown.
+    nt::AttributeTagInformation info = {};
+    if (nt::Succeeded(fileSystem.QueryInformation(handle, nt::kAttributeTagInformation, &info,
+                                                  sizeof info)) &&
+        (info.fileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        reparseTag = info.reparseTag;
+    fileSystem.Close(handle);
+    return true;
+}
+
+bool OpenObject::IsVolumeRoot(const WString& longPath)
+{
+    const WString path = ToNtPath(longPath);
+    return path.size() <= VolumeLength(path);
 }
 
 bool OpenObject::IsFolderButNoLink() const
@@ -291,8 +371,9 @@ bool OpenObject::DeleteAndClose(bool allowReadOnly, bool confirm)
     if (!marked) return false;
     // Where the system deletes by name when the handle closes (Wine), a name swapped in the
     // meantime keeps both objects, and the deletion did not happen.
+    ULONG attributes;
     return !confirm || !m_volume->checkLocations ||
-           IsGone(m_volume->fileSystem.QueryAttributesAt(m_location));
+           IsGone(m_volume->fileSystem.QueryAttributesAt(m_location, attributes));
 }
 
 RedirectionOff::RedirectionOff(FileSystem& fileSystem)
@@ -304,4 +385,17 @@ RedirectionOff::RedirectionOff(FileSystem& fileSystem)
 RedirectionOff::~RedirectionOff()
 {
     if (m_off) m_fileSystem.RevertRedirection(m_token);
+}
+
+RedirectionOff::On::On(RedirectionOff& off)
+    : m_off(off),
+      m_wasOff(off.m_off)
+{
+    if (m_wasOff) m_off.m_fileSystem.RevertRedirection(m_off.m_token);
+    m_off.m_off = false;
+}
+
+RedirectionOff::On::~On()
+{
+    if (m_wasOff) m_off.m_off = m_off.m_fileSystem.DisableRedirection(m_off.m_token);
 }

@@ -41,8 +41,20 @@ public:
     // read is kept).
     bool List(std::vector<ListedEntry>& entries) const;
 
-    // The object's file id (0 when the system does not give one).
-    ULONGLONG Identity() const;
+    // The object's file id, at the width the volume's listings give (unknown when the system
+    // does not give one).
+    FileId Identity() const;
+
+    // Whether it carries the read-only mark (false when that cannot be read).
+    bool IsReadOnly() const;
+
+    // The attributes of the object at the \\?\ path, a link's own, and for a reparse point
+    // its tag (0 when it cannot be read), with the redirection as it stands; false when
+    // nothing holds the name.
+    static bool ReadAttributesAt(FileSystem& fileSystem, const WString& longPath,
+                                 DWORD& attributes, DWORD& reparseTag);
+    // Whether the \\?\ path names a volume's root folder: a drive's or a share's.
+    static bool IsVolumeRoot(const WString& longPath);
 
     // Deletes the object through its handle and closes it; true when it is gone. A read-only
     // object goes only with allowReadOnly, and then only its read-only mark is cleared, only
@@ -55,6 +67,8 @@ private:
     struct Volume;
     OpenObject(std::shared_ptr<Volume> volume, HANDLE handle, WString location);
     bool IsFolderButNoLink() const;
+    // Learns, on the chosen folder, whether the volume gives 128-bit ids.
+    void ChooseIdWidth();
     bool LiesWhereNamed() const;
     NTSTATUS MarkForDeletion(bool ignoreReadOnly);
     bool DeleteReadOnly();
@@ -74,6 +88,20 @@ public:
     ~RedirectionOff();
     RedirectionOff(const RedirectionOff&) = delete;
     RedirectionOff& operator=(const RedirectionOff&) = delete;
+
+    // Turns it on again for as long as it lives: the shell's calls load libraries, and a
+    // load fails while the redirection is off (and a failed delay-load stays failed).
+    class On {
+    public:
+        explicit On(RedirectionOff& off);
+        ~On();
+        On(const On&) = delete;
+        On& operator=(const On&) = delete;
+
+    private:
+        RedirectionOff& m_off;
+        bool m_wasOff;
+    };
 
 private:
     FileSystem& m_fileSystem;

@@ -1,6 +1,7 @@
 #pragma once
 // The objects a walk collected, in the order the walk met them.
 
+#include "engine/FileId.h"
 #include "framework/WideString.h"
 
 #include <vector>
@@ -14,7 +15,7 @@ struct PathEntry {
     bool unreadable = false;
     // A file's size; a folder's total, everything inside it (as far as it could be read).
     ULONGLONG size = 0;
-    ULONGLONG fileId = 0;  // 0 when the listing does not give it
+    FileId fileId;  // unknown when the listing does not give it
 };
 
 typedef std::vector<PathEntry> PathList;

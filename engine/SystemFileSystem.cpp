@@ -1,3 +1,8 @@
+// The records of Windows 8's listing class with 128-bit ids are declared from Windows 8's
+// headers on; on older systems the class is refused and the next one serves.
+#undef _WIN32_WINNT
+#define _WIN32_WINNT 0x0602
+
 #include "engine/FileSystem.h"
 
 #include <cstddef>
@@ -15,13 +20,18 @@ extern "C" NTSTATUS NTAPI NtQueryDirectoryFile(HANDLE file, HANDLE event, PVOID 
 static_assert(offsetof(FILE_ID_BOTH_DIR_INFO, EndOfFile) == nt::kRecordEndOfFile, "layout");
 static_assert(offsetof(FILE_ID_BOTH_DIR_INFO, FileAttributes) == nt::kRecordAttributes, "layout");
 static_assert(offsetof(FILE_ID_BOTH_DIR_INFO, FileNameLength) == nt::kRecordNameLength, "layout");
-static_assert(offsetof(FILE_ID_BOTH_DIR_INFO, EaSize) == nt::kListingLayouts[0].eaSize, "layout");
-static_assert(offsetof(FILE_ID_BOTH_DIR_INFO, FileId) == nt::kListingLayouts[0].fileId, "layout");
-static_assert(offsetof(FILE_ID_BOTH_DIR_INFO, FileName) == nt::kListingLayouts[0].name, "layout");
-static_assert(offsetof(FILE_FULL_DIR_INFO, EaSize) == nt::kListingLayouts[1].eaSize, "layout");
-static_assert(offsetof(FILE_FULL_DIR_INFO, FileName) == nt::kListingLayouts[1].name, "layout");
-static_assert(offsetof(FILE_DIRECTORY_INFORMATION, FileName) == nt::kListingLayouts[2].name,
+static_assert(offsetof(FILE_ID_BOTH_DIR_INFO, EaSize) == nt::kListingLayouts[1].tag, "layout");
+static_assert(offsetof(FILE_ID_BOTH_DIR_INFO, FileId) == nt::kListingLayouts[1].fileId, "layout");
+static_assert(offsetof(FILE_ID_BOTH_DIR_INFO, FileName) == nt::kListingLayouts[1].name, "layout");
+static_assert(offsetof(FILE_FULL_DIR_INFO, EaSize) == nt::kListingLayouts[2].tag, "layout");
+static_assert(offsetof(FILE_FULL_DIR_INFO, FileName) == nt::kListingLayouts[2].name, "layout");
+static_assert(offsetof(FILE_DIRECTORY_INFORMATION, FileName) == nt::kListingLayouts[3].name,
               "layout");
+static_assert(offsetof(FILE_ID_EXTD_DIR_INFO, ReparsePointTag) == nt::kListingLayouts[0].tag,
+              "layout");
+static_assert(offsetof(FILE_ID_EXTD_DIR_INFO, FileId) == nt::kListingLayouts[0].fileId, "layout");
+static_assert(offsetof(FILE_ID_EXTD_DIR_INFO, FileName) == nt::kListingLayouts[0].name, "layout");
+static_assert(sizeof(nt::IdInformation) == sizeof(FILE_ID_INFO), "layout");
 static_assert(sizeof(nt::BasicInformation) == sizeof(FILE_BASIC_INFO), "layout");
 static_assert(offsetof(nt::BasicInformation, fileAttributes) ==
                   offsetof(FILE_BASIC_INFO, FileAttributes),
@@ -120,13 +130,15 @@ public:
         return status;
     }
 
-    NTSTATUS QueryAttributesAt(const WString& ntPath) override
+    NTSTATUS QueryAttributesAt(const WString& ntPath, ULONG& fileAttributes) override
     {
         UNICODE_STRING objectName = AsUnicodeString(ntPath);
         OBJECT_ATTRIBUTES attributes;
         InitializeObjectAttributes(&attributes, &objectName, 0, nullptr, nullptr);
-        FILE_BASIC_INFO info;
-        return NtQueryAttributesFile(&attributes, &info);
+        FILE_BASIC_INFO info = {};
+        const NTSTATUS status = NtQueryAttributesFile(&attributes, &info);
+        fileAttributes = info.FileAttributes;
+        return status;
     }
 
     void Close(HANDLE object) override { NtClose(object); }
@@ -148,6 +160,23 @@ public:
         static const auto revert = reinterpret_cast<Revert>(reinterpret_cast<void*>(
             GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "Wow64RevertWow64FsRedirection")));
         if (revert) revert(token);
+    }
+
+    WString PathWithRedirectionOn(const WString& longPath) override
+    {
+        BOOL wow64 = FALSE;
+        if (!IsWow64Process(GetCurrentProcess(), &wow64) || !wow64) return longPath;
+        WCHAR windows[MAX_PATH];
+        const UINT length = GetSystemWindowsDirectoryW(windows, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH) return longPath;
+        const WString system32 = L"\\\\?\\" + WString(windows, length) + L"\\System32";
+        if (longPath.size() < system32.size() ||
+            _wcsnicmp(longPath.c_str(), system32.c_str(), system32.size()) != 0 ||
+            (longPath.size() > system32.size() && longPath[system32.size()] != L'\\'))
+            return longPath;
+        // Sysnative is System32 itself to a 32-bit program while the redirection is on.
+        return L"\\\\?\\" + WString(windows, length) + L"\\Sysnative" +
+               longPath.substr(system32.size());
     }
 
     bool LinksUnmarked() override

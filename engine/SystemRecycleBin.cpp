@@ -90,12 +90,13 @@ bool IsGone(const WString& longPath)
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
-// Joins the shell's delete operation and lets through only deletions into the recycle bin:
-// where the bin cannot take an item, the shell would delete it for good instead, and says
-// so by a missing TSF_DELETE_RECYCLE_IF_POSSIBLE; refusing that item cancels the operation.
+// Joins the shell's delete operation: refuses an item the shell was not asked to recycle,
+// which cancels the operation, and hears what became of each item. The shell decides whether
+// an item fits its bin only after PreDeleteItem, so what went for good is known only after.
 class RecycleOnlySink : public IFileOperationProgressSink {
 public:
-    bool Recycled() const { return m_recycled > 0 && !m_failed; }
+    bool AllInBin() const { return m_recycled > 0 && !m_failed && !m_deletedForGood; }
+    bool AnyDeletedForGood() const { return m_deletedForGood; }
 
     IFACEMETHODIMP QueryInterface(REFIID iid, void** object) override
     {
@@ -119,11 +120,13 @@ public:
     }
     IFACEMETHODIMP PostDeleteItem(DWORD, IShellItem*, HRESULT result, IShellItem* inBin) override
     {
-        // Without an item in the bin the object was deleted for good (or not at all).
-        if (SUCCEEDED(result) && inBin)
+        // The item newly made in the bin; documented as null when it was deleted for good.
+        if (FAILED(result))
+            m_failed = true;
+        else if (inBin)
             ++m_recycled;
         else
-            m_failed = true;
+            m_deletedForGood = true;
         return S_OK;
     }
 
@@ -160,6 +163,7 @@ public:
 private:
     int m_recycled = 0;
     bool m_failed = false;
+    bool m_deletedForGood = false;
 };
 
 template <class T>
@@ -187,7 +191,7 @@ const DWORD kShellFlags =
 
 // The shell's answer for one object; kUnavailable where its file operation is not there
 // at all (Wine answers E_NOTIMPL for every call of it).
-enum class ShellAnswer { kRecycled, kRefused, kUnavailable };
+enum class ShellAnswer { kRecycled, kRefused, kDeletedForGood, kUnavailable };
 
 ShellAnswer RecycleWithFileOperation(const WString& path)
 {
@@ -219,9 +223,57 @@ ShellAnswer RecycleWithFileOperation(const WString& path)
     const bool abortKnown = SUCCEEDED(operation->GetAnyOperationsAborted(&aborted));
     operation->Unadvise(cookie);
     if (hr == E_NOTIMPL) return ShellAnswer::kUnavailable;
-    if (FAILED(hr) || !abortKnown || aborted != FALSE || !sink.Recycled())
+    if (sink.AnyDeletedForGood()) return ShellAnswer::kDeletedForGood;
+    if (FAILED(hr) || !abortKnown || aborted != FALSE || !sink.AllInBin())
         return ShellAnswer::kRefused;
     return ShellAnswer::kRecycled;
+}
+
+// Whether the shell here has its file operation (Wine's answers E_NOTIMPL).
+bool FileOperationAvailable()
+{
+    ComPtr<IFileOperation> operation;
+    return SUCCEEDED(CoCreateInstance(CLSID_FileOperation, nullptr, CLSCTX_ALL,
+                                      IID_IFileOperation,
+                                      reinterpret_cast<void**>(operation.out()))) &&
+           operation->SetOperationFlags(kShellFlags) != E_NOTIMPL;
+}
+
+bool ReadDword(HKEY root, const WString& key, LPCWSTR name, DWORD& value)
+{
+    DWORD size = sizeof value;
+    return RegGetValueW(root, key.c_str(), name, RRF_RT_REG_DWORD, nullptr, &value, &size) ==
+           ERROR_SUCCESS;
+}
+
+// What Windows' bin of the volume holding the folder keeps of one object, from the settings
+// Explorer keeps per volume; 0 wherever a bin cannot be shown to be there and to keep what
+// it is given (a network share, a removable drive, "remove files immediately", no settings).
+ULONGLONG WindowsBinCapacity(const WString& folderLongPath)
+{
+    DWORD noBin = 0;
+    if (ReadDword(HKEY_CURRENT_USER,
+                  L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer",
+                  L"NoRecycleFiles", noBin) &&
+        noBin != 0)
+        return 0;
+    WCHAR root[MAX_PATH + 1];
+    if (!GetVolumePathNameW(folderLongPath.c_str(), root, ARRAYSIZE(root))) return 0;
+    // Only a fixed volume keeps a bin of its own.
+    if (GetDriveTypeW(root) != DRIVE_FIXED) return 0;
+    WCHAR volume[64];
+    if (!GetVolumeNameForVolumeMountPointW(root, volume, ARRAYSIZE(volume))) return 0;
+    const WString name = volume;  // \\?\Volume{GUID}\ : the settings are kept by the GUID
+    const size_t open = name.find(L'{'), close = name.find(L'}');
+    if (open == WString::npos || close == WString::npos || close < open) return 0;
+    const WString key =
+        L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\BitBucket\\Volume\\" +
+        name.substr(open, close - open + 1);
+    DWORD removeAtOnce = 0, megabytes = 0;
+    if (ReadDword(HKEY_CURRENT_USER, key, L"NukeOnDelete", removeAtOnce) && removeAtOnce != 0)
+        return 0;
+    if (!ReadDword(HKEY_CURRENT_USER, key, L"MaxCapacity", megabytes)) return 0;
+    return ULONGLONG(megabytes) << 20;
 }
 
 // Wine's desktop trash folder in the \\?\ form, found as Wine's shell finds it:
@@ -322,13 +374,13 @@ bool TrashHolds(const WString& trash, const WString& name, ULONGLONG id)
 // good, silently under FOF_NOCONFIRMATION, whatever its trash does not take (no trash
 // folder, another mount), so that is ruled out first; and the object is looked for in the
 // trash afterwards, so that nothing the trash lacks is reported as recycled.
-bool RecycleWithWineShell(const WString& longPath, const WString& path)
+Recycled RecycleWithWineShell(const WString& longPath, const WString& path)
 {
     const WString trash = WineTrash();
     ULONGLONG id = 0;
     if (trash.empty() || !MakeTrash(trash) || !TrashCanTake(trash, longPath) ||
         !GetFileId(longPath, id))
-        return false;
+        return Recycled::Stays;
 
     WString list = path;
     list.append(2, L'\0');  // a list of paths, each NUL-terminated, ended by an empty one
@@ -337,8 +389,10 @@ bool RecycleWithWineShell(const WString& longPath, const WString& path)
     operation.pFrom = list.c_str();
     operation.fFlags = static_cast<FILEOP_FLAGS>(kShellFlags);
     const int result = SHFileOperationW(&operation);
-    if (result != 0 || operation.fAnyOperationsAborted != FALSE || !IsGone(longPath)) return false;
-    return TrashHolds(trash, path.substr(path.rfind(L'\\') + 1), id);
+    if (!IsGone(longPath)) return Recycled::Stays;
+    if (result != 0 || operation.fAnyOperationsAborted != FALSE) return Recycled::Gone;
+    return TrashHolds(trash, path.substr(path.rfind(L'\\') + 1), id) ? Recycled::InBin
+                                                                        : Recycled::Gone;
 }
 
 // COM for the calling thread, for the time of one call.
@@ -361,18 +415,30 @@ private:
 
 class ShellRecycleBin : public RecycleBin {
 public:
-    bool Recycle(const WString& longPath) override
+    ULONGLONG Capacity(const WString& folderLongPath) override
+    {
+        ComApartment com;
+        if (!com.Usable()) return 0;
+        if (FileOperationAvailable()) return WindowsBinCapacity(folderLongPath);
+        // Wine's trash takes any size; whether it can take an object is tried per object.
+        const WString trash = WineTrash();
+        return !trash.empty() && MakeTrash(trash) ? ~0ull : 0;
+    }
+
+    Recycled Recycle(const WString& longPath) override
     {
         const WString path = ShellPath(longPath);
         if (path.empty() || GetFileAttributesW(longPath.c_str()) == INVALID_FILE_ATTRIBUTES)
-            return false;
+            return Recycled::Stays;
         ComApartment com;
-        if (!com.Usable()) return false;
+        if (!com.Usable()) return Recycled::Stays;
         switch (RecycleWithFileOperation(path)) {
         case ShellAnswer::kRecycled:
-            return IsGone(longPath);
+            return IsGone(longPath) ? Recycled::InBin : Recycled::Stays;
+        case ShellAnswer::kDeletedForGood:
         case ShellAnswer::kRefused:
-            return false;
+            // Whatever the shell said, an object no longer there did not stay.
+            return IsGone(longPath) ? Recycled::Gone : Recycled::Stays;
         case ShellAnswer::kUnavailable:
             break;
         }

@@ -3,7 +3,7 @@
 #include "engine/OpenObject.h"
 
 #include <memory>
-#include <unordered_set>
+#include <set>
 #include <vector>
 
 namespace {
@@ -15,7 +15,7 @@ struct Level {
     std::vector<ListedEntry> entries;
     size_t next;
     WString prefix;  // its names below the chosen folder, with a closing backslash
-    ULONGLONG id;
+    FileId id;
     size_t listedAt;      // its place in the folders found, or kNotListed
     ULONGLONG total = 0;  // the sizes of the files below it read so far
 };
@@ -33,7 +33,7 @@ void FindMatches(const OpenObject& root, const WString& shownRoot, const NameTes
         return relative.empty() ? shownRoot : JoinShown(shownRoot, relative);
     };
     const auto unreadable = [&](const WString& relative, bool listedItself) {
-        PathEntry entry{shown(relative), 0, relative, true};
+        PathEntry entry{shown(relative), 0, relative, true, 0, FileId()};
         if (files)
             files->push_back(std::move(entry));
         else if (!listedItself)
@@ -42,7 +42,7 @@ void FindMatches(const OpenObject& root, const WString& shownRoot, const NameTes
 
     // The walk keeps its own stack: a tree may be far deeper than a thread's stack allows.
     std::vector<Level> way;
-    std::unordered_set<ULONGLONG> idsOnTheWay;
+    std::set<FileId> idsOnTheWay;
     if (searching) searching(shownRoot);
     way.push_back({nullptr, &root, {}, 0, WString(), root.Identity(), kNotListed});
     idsOnTheWay.insert(way.back().id);
@@ -80,8 +80,8 @@ void FindMatches(const OpenObject& root, const WString& shownRoot, const NameTes
             if (failure != OpenFailure::Gone) unreadable(relative, listed);
             continue;
         }
-        const ULONGLONG id = entry.fileId ? entry.fileId : inner->Identity();
-        if (id != 0 && idsOnTheWay.count(id)) {
+        const FileId id = entry.fileId.Known() ? entry.fileId : inner->Identity();
+        if (id.Known() && idsOnTheWay.count(id)) {
             unreadable(relative, listed);
             continue;
         }
@@ -89,7 +89,7 @@ void FindMatches(const OpenObject& root, const WString& shownRoot, const NameTes
         Level next{std::move(inner), nullptr, {}, 0, relative + _T("\\"), id, listedAt};
         next.folder = next.owned.get();
         if (!next.folder->List(next.entries)) unreadable(relative, listed);
-        if (id != 0) idsOnTheWay.insert(id);
+        if (id.Known()) idsOnTheWay.insert(id);
         way.push_back(std::move(next));
     }
 }

@@ -48,6 +48,8 @@
 #define IDS_COLUMN_SIZE 238
 #define IDS_SIZE_BYTES 239
 #define IDS_WARNING_RECYCLE 240
+#define IDS_NO_RECYCLE_BIN 260
+#define IDS_ROW_TOO_LARGE_FOR_BIN 261
 
 // System-menu command of the about box entry.
 #define IDM_ABOUTBOX 0x0010

@@ -102,6 +102,7 @@ TEST(CommandLine, ExitCodes)
         {RunEnd::Completed, false, false, 0}, {RunEnd::Completed, false, true, 1},
         {RunEnd::Stopped, true, false, 1},    {RunEnd::Stopped, false, false, 3},
         {RunEnd::Stopped, false, true, 3},    {RunEnd::FolderUnavailable, false, false, 2},
+        {RunEnd::NoRecycleBin, false, false, 2},
     };
     for (const auto& row : rows)
         EXPECT_EQ(ExitCode(row.end, row.faulted, row.anyFailed), row.code)

@@ -39,32 +39,83 @@ HANDLE Inheritable(const std::wstring& path)
                          NULL);
 }
 
+// A program started as a script starts it, its output going to out.txt and err.txt in scratch.
+class Started {
+public:
+    Started(const char* program, const std::wstring& arguments, const TempTree& scratch,
+            DWORD flags)
+        : m_outPath(scratch.Path(L"out.txt")),
+          m_errPath(scratch.Path(L"err.txt")),
+          m_out(Inheritable(m_outPath)),
+          m_err(Inheritable(m_errPath))
+    {
+        STARTUPINFOW startup = {};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = m_out;
+        startup.hStdError = m_err;
+        std::wstring commandLine = L"\"" + WindowsPathOf(program) + L"\" " + arguments;
+        if (!::CreateProcessW(NULL, &commandLine[0], NULL, NULL, TRUE, flags, NULL, NULL,
+                              &startup, &m_process))
+            m_process = {};
+    }
+    ~Started()
+    {
+        if (m_process.hProcess) {
+            ::TerminateProcess(m_process.hProcess, 9);
+            ::CloseHandle(m_process.hThread);
+            ::CloseHandle(m_process.hProcess);
+        }
+        ::CloseHandle(m_out);
+        ::CloseHandle(m_err);
+    }
+    Started(const Started&) = delete;
+    Started& operator=(const Started&) = delete;
+
+    HANDLE Process() const { return m_process.hProcess; }
+    std::string Out() const { return ReadAll(m_outPath); }
+    // Waits (a minute at most) until the output holds `text` or the program has ended.
+    bool Prints(const std::string& text) const
+    {
+        for (int wait = 0; wait < 60000; ++wait) {
+            if (Out().find(text) != std::string::npos) return true;
+            if (::WaitForSingleObject(m_process.hProcess, 1) == WAIT_OBJECT_0) return false;
+        }
+        return false;
+    }
+    Finished Finish() const
+    {
+        Finished finished = {~0u, "", ""};
+        if (!m_process.hProcess) return finished;
+        ::WaitForSingleObject(m_process.hProcess, 60000);
+        ::GetExitCodeProcess(m_process.hProcess, &finished.code);
+        finished.out = ReadAll(m_outPath);
+        finished.err = ReadAll(m_errPath);
+        return finished;
+    }
+
+private:
+    std::wstring m_outPath, m_errPath;
+    HANDLE m_out, m_err;
+    PROCESS_INFORMATION m_process = {};
+};
+
 Finished RunConsoleProgram(const std::wstring& arguments, const TempTree& scratch)
 {
-    const std::wstring outPath = scratch.Path(L"out.txt");
-    const std::wstring errPath = scratch.Path(L"err.txt");
-    const HANDLE out = Inheritable(outPath);
-    const HANDLE err = Inheritable(errPath);
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = out;
-    startup.hStdError = err;
-    PROCESS_INFORMATION process = {};
-    std::wstring commandLine = L"\"" + WindowsPathOf(VARNEL_COM) + L"\" " + arguments;
-    Finished finished = {~0u, "", ""};
-    if (::CreateProcessW(NULL, &commandLine[0], NULL, NULL, TRUE, CREATE_NO_WINDOW, NULL, NULL,
-                         &startup, &process)) {
-        ::WaitForSingleObject(process.hProcess, 60000);
-        ::GetExitCodeProcess(process.hProcess, &finished.code);
-        ::CloseHandle(process.hThread);
-        ::CloseHandle(process.hProcess);
-    }
-    ::CloseHandle(out);
-    ::CloseHandle(err);
-    finished.out = ReadAll(outPath);
-    finished.err = ReadAll(errPath);
-    return finished;
+    return Started(VARNEL_COM, arguments, scratch, CREATE_NO_WINDOW).Finish();
+}
+
+size_t Count(const std::string& text, const std::string& part)
+{
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+BOOL WINAPI IgnoreInTheTest(DWORD)
+{
+    return TRUE;
 }
 
 // The lines of UTF-8 text ended by CR LF; a heading's time stamp becomes "T".
@@ -132,4 +183,48 @@ TEST(ConsoleProgram, RefusesAsTheWindowDoes)
     EXPECT_EQ(run.code, 2u);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "关键字包含非法字符，请重新输入!\r\n");
+}
+
+// The log holds every row printed, whenever the run ends: the process killed in mid-run
+// (as closing its console does once the handler gives up) leaves them all.
+TEST(ConsoleProgram, ARunKilledMidWayLeavesItsRowsInTheLog)
+{
+    TempTree tree;
+    TempTree scratch;
+    for (int i = 0; i < 4000; ++i) tree.AddFile(L"f" + std::to_wstring(i) + L"_tmp");
+    const std::wstring log = scratch.Path(L"log.csv");
+    Started run(VARNEL_COM, L"\"" + tree.Root() + L"\" _tmp /L \"" + log + L"\"", scratch,
+                CREATE_NO_WINDOW);
+    ASSERT_TRUE(run.Prints("\xE2\x88\x9A\t")) << "no row printed before the run ended";
+    ::TerminateProcess(run.Process(), 9);
+    const Finished killed = run.Finish();
+    ASSERT_EQ(killed.code, 9u) << "the run ended before it was killed";
+    const size_t printed = Count(killed.out, "\xE2\x88\x9A\t");
+    EXPECT_GT(printed, 0u);
+    EXPECT_GE(Count(ReadAll(log), "\xE2\x88\x9A,"), printed);
+}
+
+// Ctrl+C in the console stops a run handed from Varnel.exe to Varnel.com as it stops
+// Varnel.com's own, and Varnel.exe ends with the run's code, not killed by the same Ctrl+C.
+TEST(ConsoleProgram, CtrlCThroughTheRelayEndsWithTheRunsCode)
+{
+    TempTree tree;
+    TempTree scratch;
+    for (int i = 0; i < 4000; ++i) tree.AddFile(L"f" + std::to_wstring(i) + L"_tmp");
+    // A console of its own that the three processes share.
+    ::FreeConsole();
+    ASSERT_TRUE(::AllocConsole());
+    // Children inherit whether Ctrl+C is ignored: the test may have been started ignoring it.
+    ::SetConsoleCtrlHandler(NULL, FALSE);
+    Started run(VARNEL_EXE, L"\"" + tree.Root() + L"\" _tmp", scratch, 0);
+    ASSERT_TRUE(run.Prints("\xE2\x88\x9A\t")) << "no row printed before the run ended";
+    ::SetConsoleCtrlHandler(IgnoreInTheTest, TRUE);
+    ASSERT_TRUE(::GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0));
+    const Finished stopped = run.Finish();
+    ::SetConsoleCtrlHandler(IgnoreInTheTest, FALSE);
+    // Windows gives the event to every process of the console: the run stops, and the relay
+    // ends with its code. Wine may give it to the relay alone once the relay handles it; the
+    // run then completes, and the relay's code is still the run's.
+    const bool runStopped = !tree.Entries().empty();
+    EXPECT_EQ(stopped.code, runStopped ? 3u : 0u);
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "dialog/LogMenu.h"
 #include "res/resource.h"
 #include "tests/dialog/SweepDlgDriver.h"
 #include "tests/support/TempTree.h"
@@ -107,4 +108,19 @@ TEST(LogKeys, TheKeyboardsMenuOpensBelowTheSelectedRow)
     });
     EXPECT_EQ(g_menuRect.left, rowCorner.x);
     EXPECT_EQ(g_menuRect.top, rowCorner.y);
+}
+
+// "打开所在文件夹" selects the object itself, not one Win32 parsing would make of its name.
+TEST(LogMenu, OpenFolderNamesTheObjectItself)
+{
+    TempTree tree;
+    tree.AddFile(L"a_tmp.");
+    tree.AddFile(L"a_tmp");  // what "a_tmp." names as a plain path
+    const PIDLIST_ABSOLUTE item = ObjectItem(tree.Path(L"a_tmp."));
+    ASSERT_TRUE(item != NULL);
+    wchar_t path[MAX_PATH] = {};
+    EXPECT_TRUE(::SHGetPathFromIDListW(item, path));
+    ::ILFree(item);
+    const std::wstring named = path;
+    EXPECT_EQ(named.substr(named.rfind(L'\\') + 1), L"a_tmp.");
 }

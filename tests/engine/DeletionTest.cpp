@@ -28,9 +28,10 @@ std::vector<bool> Clean(const TempTree& tree, const std::wstring& keyword)
     const std::atomic<bool> notStopped(false);
     const std::shared_ptr<const OpenObject> root = OpenTree(tree);
     Deleter deleter(*root, notStopped);
-    for (const PathEntry& file : found.files) gone.push_back(deleter.DeleteCollectedFile(file));
+    for (const PathEntry& file : found.files)
+        gone.push_back(deleter.DeleteCollectedFile(file) == Outcome::Deleted);
     for (const PathEntry& folder : found.folders)
-        gone.push_back(deleter.DeleteCollectedFolder(folder));
+        gone.push_back(deleter.DeleteCollectedFolder(folder) == Outcome::Deleted);
     return gone;
 }
 
@@ -128,7 +129,8 @@ TEST(DeleteCollected, LeavesAReadOnlyMatchedFileAndReportsIt)
     const std::shared_ptr<const OpenObject> root = OpenTree(tree);
     Deleter deleter(*root, notStopped);
     for (const PathEntry& file : found.files)
-        EXPECT_EQ(file.relative == L"plain_junk.txt", deleter.DeleteCollectedFile(file))
+        EXPECT_EQ(file.relative == L"plain_junk.txt",
+                  deleter.DeleteCollectedFile(file) == Outcome::Deleted)
             << file.path;
     EXPECT_EQ(Entries{L"ro_junk.txt"}, tree.Entries());
     EXPECT_TRUE(tree.Attributes(L"ro_junk.txt") & FILE_ATTRIBUTE_READONLY);

@@ -6,7 +6,7 @@
 
 namespace {
 
-const nt::DirectoryRecordLayout& kIdBoth = nt::kListingLayouts[0];
+const nt::DirectoryRecordLayout& kIdBoth = nt::kListingLayouts[nt::kFirstNarrowLayout];
 
 // Writes records of the id-both class: each name at its place, each next offset as given
 // (0 for "to the following record").

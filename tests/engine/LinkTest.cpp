@@ -82,7 +82,8 @@ TEST_F(Links, CleaningAndEmptyingLeaveTheirTargets)
         Deleter deleter(*root, notStopped);
         for (const PathEntry& file : found.files)
             // Only the plain file goes; under Wine a link cannot go as itself, so it stays.
-            EXPECT_EQ(deleter.DeleteCollectedFile(file), file.relative == L"sub\\plain_link.txt")
+            EXPECT_EQ(deleter.DeleteCollectedFile(file) == Outcome::Deleted,
+                      file.relative == L"sub\\plain_link.txt")
                 << file.path;
         for (const PathEntry& folder : found.folders) deleter.DeleteCollectedFolder(folder);
     }
@@ -140,7 +141,7 @@ TEST_F(Links, SwapsBeforeDeletionRedirectNothing)
         Deleter deleter(*root, notStopped);
         SetBeforeDeletionHook(SwapAt(swap.when, swap.replaced, outside.Path(swap.target)));
         for (const PathEntry& file : found.files)
-            EXPECT_FALSE(deleter.DeleteCollectedFile(file)) << file.path;
+            EXPECT_EQ(Outcome::Failed, deleter.DeleteCollectedFile(file)) << file.path;
         EXPECT_TRUE(swapped);
         EXPECT_EQ(outsideBefore, Snapshot());
         SetBeforeDeletionHook(nullptr);

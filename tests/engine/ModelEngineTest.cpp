@@ -2,9 +2,11 @@
 // the POSIX disposition, volumes that refuse a listing class or a flag, System32 redirection,
 // server-side links) and faults at any point of a run.
 #include "engine/OpenObject.h"
+#include "engine/PathCheck.h"
 #include "engine/TreeWalk.h"
 #include "tests/engine/RunRecorder.h"
 #include "tests/support/ModelFileSystem.h"
+#include "tests/support/ModelRecycleBin.h"
 
 #include <gtest/gtest.h>
 
@@ -439,38 +441,66 @@ TEST_F(ModelRun, PicksDeleteExactlyTheTickedObjectsThatAreStillThemselves)
               fs.Entries(kRoot));
 }
 
-// Recycling: every object the run would delete goes to the bin, where it can be restored;
-// one the bin cannot take stays, and nothing goes for good.
-TEST_F(ModelRun, RecyclingSendsEachObjectToTheBinAndDestroysNothing)
+// Recycling: what the bin of the volume can take goes there; what it cannot hold, a
+// read-only file and what the shell refuses stay, with nothing of them changed; what the
+// shell deleted for good instead is said to be gone. A volume without a bin is said once,
+// before anything.
+TEST_F(ModelRun, RecyclingHandsOverOnlyWhatTheBinKeepsAndTellsWhatHappened)
 {
     File(_T("a_tmp"));
-    Folder(_T("d_tmp"));
-    File(_T("d_tmp\\inner"));
+    fs.AddFile(At(_T("big_tmp")), 0, 2000);
+    File(_T("readonly_tmp"), FILE_ATTRIBUTE_READONLY);
     File(_T("refused_tmp"));
-    struct Bin : RecycleBin {
-        std::vector<WString> taken;
-        bool Recycle(const WString& longPath) override
-        {
-            if (longPath.find(_T("refused")) != WString::npos) return false;
-            taken.push_back(longPath);
-            return true;
-        }
-    } bin;
+    File(_T("nuked_tmp"));
+    Folder(_T("d_tmp"));
+    File(_T("d_tmp\\inner"), FILE_ATTRIBUTE_READONLY);
+    ModelRecycleBin bin(fs);
+    bin.capacity = 1000;
+    bin.refused = {_T("refused_tmp")};
+    bin.deletedForGood = {_T("nuked_tmp")};
     CleanRequest request = Request(_T("_tmp"), kRoot, false);
     request.toRecycleBin = true;
-    RunClean(request, report, stop, fs, &bin);
-    EXPECT_EQ((Rows{_T("files"), _T("√ a_tmp"), _T("× refused_tmp"), _T("end"), _T("folders"),
+    EXPECT_EQ(RunEnd::Completed, RunClean(request, report, stop, fs, &bin));
+    EXPECT_EQ((Rows{_T("files"), _T("√ a_tmp"), _T("×bin big_tmp"), _T("× readonly_tmp"),
+                    _T("× refused_tmp"), _T("√ nuked_tmp"), _T("end"), _T("folders"),
                     _T("√ d_tmp"), _T("end")}),
               report.rows);
-    const WString root = ModelFileSystem::LongPath(kRoot);
-    EXPECT_EQ((std::vector<WString>{root + _T("\\a_tmp"), root + _T("\\d_tmp")}), bin.taken);
-    // The bin here only notes: the model still holds every object, none deleted by the run.
-    EXPECT_EQ((std::set<WString>{_T("a_tmp"), _T("d_tmp"), _T("d_tmp\\inner"), _T("refused_tmp")}),
+    EXPECT_EQ((std::vector<WString>{At(_T("a_tmp")), At(_T("d_tmp"))}), bin.inBin);
+    EXPECT_EQ((std::set<WString>{_T("big_tmp"), _T("readonly_tmp"), _T("refused_tmp")}),
               fs.Entries(kRoot));
-    report = RunRecorder(kRoot);
-    RunClean(request, report, stop, fs, nullptr);  // no bin: nothing goes
-    EXPECT_EQ(_T("× a_tmp"), report.rows[1]);
-    EXPECT_TRUE(fs.Exists(At(_T("a_tmp"))));
+    EXPECT_EQ(DWORD(FILE_ATTRIBUTE_READONLY), fs.Attributes(At(_T("readonly_tmp"))));
+
+    struct NoBin {
+        ModelRecycleBin* bin;
+    } const noBins[] = {{nullptr}, {&bin}};
+    bin.capacity = 0;
+    for (const NoBin& none : noBins) {
+        report = RunRecorder(kRoot);
+        EXPECT_EQ(RunEnd::NoRecycleBin, RunClean(request, report, stop, fs, none.bin));
+        EXPECT_TRUE(report.rows.empty());
+        EXPECT_TRUE(fs.Exists(At(_T("big_tmp"))));
+    }
+}
+
+// On 64-bit Windows a 32-bit run cleans System32 with the redirection off, but the shell
+// needs it on: it is on whenever the bin is asked, and the bin is given the path that names
+// the same object then.
+TEST_F(ModelRun, TheBinIsAskedWithTheRedirectionOnForTheObjectTheRunChecked)
+{
+    fs.volume.wow64 = true;
+    fs.AddFolder(_T("C:\\Windows"));
+    for (const WString folder : {_T("C:\\Windows\\System32"), _T("C:\\Windows\\SysWOW64")}) {
+        fs.AddFolder(folder);
+        fs.AddFile(folder + _T("\\old_tmp"));
+    }
+    ModelRecycleBin bin(fs);
+    CleanRequest request = Request(_T("_tmp"), _T("C:\\Windows\\System32"), false);
+    request.toRecycleBin = true;
+    report = RunRecorder(_T("C:\\Windows\\System32"));
+    RunClean(request, report, stop, fs, &bin);
+    EXPECT_FALSE(bin.calledWithRedirectionOff);
+    EXPECT_EQ((std::vector<WString>{_T("C:\\Windows\\System32\\old_tmp")}), bin.inBin);
+    EXPECT_TRUE(fs.Exists(_T("C:\\Windows\\SysWOW64\\old_tmp")));
 }
 
 // A handle handed over with an informational status is used and closed like any other.
@@ -482,6 +512,129 @@ TEST_F(ModelRun, AnInformationalStatusStillHandsOverAHandle)
     EXPECT_EQ(RunEnd::Completed, Run(_T("_tmp")));
     EXPECT_EQ(_T("√ a\\x_tmp"), report.rows[1]);
     EXPECT_EQ(0u, fs.OpenHandles());
+}
+
+// A drive's root is cleaned whatever its file system lists first: FAT and exFAT list no "."
+// and "..", and answer an empty root's first read with STATUS_NO_SUCH_FILE.
+TEST_F(ModelRun, AnEmptyDriveRootIsAnEmptyFolder)
+{
+    struct Case {
+        bool fat;
+        bool withFile;
+        Rows rows;
+    } const cases[] = {
+        {true, false, {_T("files"), _T("end"), _T("folders"), _T("end")}},
+        {true, true, {_T("files"), _T("√ a_tmp"), _T("end"), _T("folders"), _T("end")}},
+        {false, false, {_T("files"), _T("end"), _T("folders"), _T("end")}},
+    };
+    for (const Case& c : cases) {
+        fs.volume.fat = c.fat;
+        fs.At(_T("C:")).children.clear();
+        if (c.withFile) fs.AddFile(_T("C:\\a_tmp"));
+        report = RunRecorder(_T("C:"));
+        EXPECT_EQ(RunEnd::Completed, RunClean(Request(_T("_tmp"), _T("C:\\")), report, stop, fs));
+        EXPECT_EQ(c.rows, report.rows) << c.fat << c.withFile;
+    }
+}
+
+// The folder check accepts the folders users choose whatever their data attributes, and
+// sees what the run cleans; the run opens a folder whose parent it may traverse but not list.
+TEST_F(ModelRun, TheFolderCheckAcceptsTheFoldersUsersChoose)
+{
+    const DWORD notIndexed = 0x2000, compressed = 0x800, encrypted = 0x4000, pinned = 0x80000,
+                unpinned = 0x100000, recallOnAccess = 0x400000;
+    struct Case {
+        const TCHAR* folder;
+        DWORD attributes;
+        bool accepted;
+    } const cases[] = {
+        {_T("Documents"), FILE_ATTRIBUTE_READONLY, true},
+        {_T("archive"), FILE_ATTRIBUTE_ARCHIVE, true},
+        {_T("not_indexed"), notIndexed, true},
+        {_T("compressed"), compressed, true},
+        {_T("encrypted"), encrypted, true},
+        {_T("OneDrive"), pinned | FILE_ATTRIBUTE_READONLY, true},
+        {_T("online_only"), unpinned | recallOnAccess, true},
+        {_T("hidden"), FILE_ATTRIBUTE_HIDDEN, false},
+        {_T("system"), FILE_ATTRIBUTE_SYSTEM, false},
+    };
+    for (const Case& c : cases) {
+        Folder(c.folder, c.attributes);
+        EXPECT_EQ(c.accepted, IsFolderToClean(fs, ModelFileSystem::LongPath(At(c.folder))))
+            << ::testing::PrintToString(WString(c.folder));
+    }
+    fs.AddReparsePoint(At(_T("cloud_placeholder")), true, nt::kTagCloud);
+    fs.AddReparsePoint(At(_T("junction")), true, nt::kTagMountPoint, kRoot);
+    File(_T("file.txt"));
+    for (const WString name : {_T("cloud_placeholder"), _T("junction"), _T("file.txt"),
+                               _T("missing")})
+        EXPECT_EQ(name == _T("cloud_placeholder"),
+                  IsFolderToClean(fs, ModelFileSystem::LongPath(At(name))))
+            << ::testing::PrintToString(name);
+
+    // A drive's root is hidden and system on NTFS.
+    fs.At(_T("C:")).attributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    EXPECT_TRUE(IsFolderToClean(fs, ModelFileSystem::LongPath(_T("C:\\"))));
+
+    // A 32-bit program on 64-bit Windows: the check sees System32, as the run does.
+    fs.volume.wow64 = true;
+    fs.AddFolder(_T("C:\\Windows"));
+    fs.AddFolder(_T("C:\\Windows\\System32"));
+    fs.AddFolder(_T("C:\\Windows\\SysWOW64"));
+    fs.AddFolder(_T("C:\\Windows\\System32\\only_native"));
+    EXPECT_TRUE(
+        IsFolderToClean(fs, ModelFileSystem::LongPath(_T("C:\\Windows\\System32\\only_native"))));
+    fs.volume.wow64 = false;
+
+    // \\server\home$\user: the folder above may be gone through, not listed.
+    Folder(_T("home"));
+    Folder(_T("home\\user"));
+    File(_T("home\\user\\old_tmp"));
+    fs.At(At(_T("home"))).denyList = true;
+    EXPECT_EQ(RunEnd::Completed, Run(_T("_tmp"), At(_T("home\\user"))));
+    EXPECT_FALSE(fs.Exists(At(_T("home\\user\\old_tmp"))));
+}
+
+// Identity holds where 64-bit ids do not: on ReFS they may be all ones or shared, and the
+// 128-bit ids tell objects apart; a system without 128-bit ids keeps the 64-bit ones.
+TEST_F(ModelRun, FileIdentityHoldsOnReFS)
+{
+    typedef ModelFileSystem::Volume::Ids64 Ids64;
+    struct Case {
+        Ids64 ids64;
+        bool ids128;
+    } const cases[] = {
+        {Ids64::AllOnes, true}, {Ids64::Shared, true}, {Ids64::Unique, true}, {Ids64::Unique, false}};
+    for (const Case& c : cases) {
+        ModelFileSystem volume;
+        volume.volume.ids64 = c.ids64;
+        volume.volume.ids128 = c.ids128;
+        volume.AddFolder(kRoot);
+        volume.AddFolder(At(_T("a")));
+        volume.AddFolder(At(_T("a\\b")));
+        volume.AddFile(At(_T("a\\b\\x_tmp")));
+        for (const WString name : {_T("p_tmp"), _T("q_tmp")}) volume.AddFile(At(name));
+        // A preview, then another object takes a listed one's name.
+        RunRecorder preview(kRoot);
+        RunClean(Request(_T("_tmp"), kRoot, true), preview, stop, volume);
+        EXPECT_EQ((Rows{_T("files"), _T("○ a\\b\\x_tmp"), _T("○ p_tmp"), _T("○ q_tmp"),
+                        _T("end"), _T("folders"), _T("end")}),
+                  preview.rows)
+            << static_cast<int>(c.ids64) << c.ids128;
+        auto picks = std::make_shared<Picks>();
+        picks->files = preview.objects;
+        for (auto& child : volume.At(kRoot).children)
+            if (child.first == _T("q_tmp")) child.first = _T("moved_away");
+        volume.AddFile(At(_T("q_tmp")));
+        CleanRequest request = Request(_T("_tmp"));
+        request.picks = picks;
+        RunRecorder run(kRoot);
+        RunClean(request, run, stop, volume);
+        EXPECT_EQ((Rows{_T("files"), _T("√ a\\b\\x_tmp"), _T("√ p_tmp"), _T("× q_tmp"),
+                        _T("end"), _T("folders"), _T("end")}),
+                  run.rows)
+            << static_cast<int>(c.ids64) << c.ids128;
+    }
 }
 
 }  // namespace

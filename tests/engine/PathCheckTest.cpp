@@ -9,7 +9,8 @@
 
 namespace {
 
-TEST(IsFolderPath, AcceptsOnlyAFolderWithNoOtherAttribute)
+// Wine's side of the folder check: the attributes Wine can set on a folder.
+TEST(IsFolderToClean, AcceptsAFolderWhateverItsDataAttributes)
 {
     TempTree tree;
     struct Row {
@@ -18,24 +19,26 @@ TEST(IsFolderPath, AcceptsOnlyAFolderWithNoOtherAttribute)
         bool accepted;
     } const rows[] = {
         {L"plain", 0, true},
-        {L"archive", FILE_ATTRIBUTE_ARCHIVE, false},
-        {L"readonly", FILE_ATTRIBUTE_READONLY, false},
+        {L"archive", FILE_ATTRIBUTE_ARCHIVE, true},
+        {L"readonly", FILE_ATTRIBUTE_READONLY, true},
+        {L"not_indexed", FILE_ATTRIBUTE_NOT_CONTENT_INDEXED, true},
         {L"hidden", FILE_ATTRIBUTE_HIDDEN, false},
         {L"system", FILE_ATTRIBUTE_SYSTEM, false},
     };
     for (const Row& row : rows) {
         tree.AddFolder(row.name, row.attributes);
-        // Wine keeps no read-only mark on a folder; such a row has nothing to refuse.
+        // Wine keeps no read-only mark on a folder; such a row shows nothing.
         const DWORD kept = GetFileAttributesW(tree.Path(row.name).c_str());
         if (row.attributes && !(kept & row.attributes)) continue;
-        EXPECT_EQ(row.accepted, IsFolderPath(tree.Path(row.name).c_str())) << row.name;
+        EXPECT_EQ(row.accepted, IsFolderToClean(SystemFileSystem(), tree.LongPath(row.name)))
+            << row.name;
     }
     tree.AddFile(L"file.txt");
-    EXPECT_FALSE(IsFolderPath(tree.Path(L"file.txt").c_str()));
-    EXPECT_FALSE(IsFolderPath(tree.Path(L"missing").c_str()));
-    EXPECT_FALSE(IsFolderPath(L""));
+    EXPECT_FALSE(IsFolderToClean(SystemFileSystem(), tree.LongPath(L"file.txt")));
+    EXPECT_FALSE(IsFolderToClean(SystemFileSystem(), tree.LongPath(L"missing")));
+    EXPECT_FALSE(IsFolderToClean(SystemFileSystem(), L""));
     if (tree.AddLink(L"link", tree.Path(L"plain"))) {
-        EXPECT_FALSE(IsFolderPath(tree.Path(L"link").c_str()));
+        EXPECT_FALSE(IsFolderToClean(SystemFileSystem(), tree.LongPath(L"link")));
     }
 }
 

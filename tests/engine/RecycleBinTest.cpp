@@ -65,7 +65,9 @@ TEST(RecycleBin, SendsObjectsToTheTrashAndRefusesWhatTheShellCannotTake)
         if (!row.twin.empty()) tree.AddFile(row.twin, L"content of " + row.twin);
         const std::string name = ToUtf8(row.object);
 
-        ASSERT_EQ(row.recycled, SystemRecycleBin().Recycle(tree.LongPath(row.object))) << name;
+        ASSERT_EQ(row.recycled, SystemRecycleBin().Recycle(tree.LongPath(row.object)) ==
+                                     Recycled::InBin)
+            << name;
         if (!row.twin.empty()) {
             EXPECT_EQ(L"content of " + row.twin, tree.Content(row.twin)) << name;
         }

@@ -24,9 +24,10 @@ public:
     {
         const WString& path = object.path;
         objects.push_back(object);
-        const WString mark = outcome == Outcome::Deleted  ? _T("√ ")
-                             : outcome == Outcome::Failed ? _T("× ")
-                                                          : _T("○ ");
+        const WString mark = outcome == Outcome::Deleted          ? _T("√ ")
+                             : outcome == Outcome::Failed         ? _T("× ")
+                             : outcome == Outcome::TooLargeForBin ? _T("×bin ")
+                                                                  : _T("○ ");
         rows.push_back(mark + path.substr(m_root.size() + 1));
         if (afterObject) afterObject();
     }

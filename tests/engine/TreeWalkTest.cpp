@@ -85,7 +85,7 @@ TEST_F(TreeWalk, CollectsMatchingFoldersOuterFirst)
 
 TEST_F(TreeWalk, CollectsOnlyTheKindsAskedForAndAppends)
 {
-    PathList files = {{L"earlier", 1, L"earlier"}};
+    PathList files = {{L"earlier", 1, L"earlier", false, 0, FileId()}};
     const std::atomic<bool> notStopped(false);
     FindMatches(*OpenTree(tree), L"C:\\shown", Keyword(L"x.txt", 1), &files, nullptr, notStopped);
     ASSERT_EQ(2u, files.size());

@@ -39,14 +39,24 @@ WString Join(const WString& folder, const WString& name)
 
 const WString kNtPrefix = _T("\\??\\");
 
-// What a 32-bit program on 64-bit Windows reaches when it names a path below System32.
+// Whether `path` is `folder` or lies below it.
+bool IsAtOrBelow(const WString& path, const WString& folder)
+{
+    return path.size() >= folder.size() && SameName(path.substr(0, folder.size()), folder) &&
+           (path.size() == folder.size() || path[folder.size()] == _T('\\'));
+}
+
+const WString kSystem32 = _T("C:\\Windows\\System32");
+const WString kSysWow64 = _T("C:\\Windows\\SysWOW64");
+const WString kSysnative = _T("C:\\Windows\\Sysnative");
+
+// What a 32-bit program on 64-bit Windows reaches, with the redirection on, when it names a
+// path below System32 (SysWOW64) or Sysnative (System32).
 WString Redirected(const WString& path)
 {
-    const WString system32 = _T("C:\\Windows\\System32");
-    if (path.size() < system32.size() || !SameName(path.substr(0, system32.size()), system32) ||
-        (path.size() > system32.size() && path[system32.size()] != _T('\\')))
-        return path;
-    return _T("C:\\Windows\\SysWOW64") + path.substr(system32.size());
+    if (IsAtOrBelow(path, kSystem32)) return kSysWow64 + path.substr(kSystem32.size());
+    if (IsAtOrBelow(path, kSysnative)) return kSystem32 + path.substr(kSysnative.size());
+    return path;
 }
 
 }  // namespace
@@ -349,11 +359,16 @@ NTSTATUS ModelFileSystem::QueryDirectory(HANDLE folder, ULONG infoClass, bool re
     const nt::DirectoryRecordLayout* layout = nullptr;
     for (const nt::DirectoryRecordLayout& candidate : nt::kListingLayouts)
         if (candidate.infoClass == infoClass) layout = &candidate;
-    if (!layout || volume.refusedListingClasses.count(infoClass)) return nt::kInvalidInfoClass;
+    if (!layout || volume.refusedListingClasses.count(infoClass) ||
+        (layout->idBytes == 16 && !volume.ids128))
+        return nt::kInvalidInfoClass;
     if (restart) handle->cursor = 0;
     // "." and ".." come first, as NTFS lists them; a link opened as itself has nothing more.
-    std::vector<std::pair<WString, std::shared_ptr<Node>>> listing = {
-        {_T("."), handle->node}, {_T(".."), handle->parent ? handle->parent : handle->node}};
+    std::vector<std::pair<WString, std::shared_ptr<Node>>> listing;
+    const bool fatRoot = volume.fat && handle->parent == m_volumeRoot;
+    if (!fatRoot)
+        listing = {{_T("."), handle->node},
+                   {_T(".."), handle->parent ? handle->parent : handle->node}};
     if (!handle->asLink)
         listing.insert(listing.end(), handle->node->children.begin(), handle->node->children.end());
     BYTE* out = static_cast<BYTE*>(buffer);
@@ -372,10 +387,10 @@ NTSTATUS ModelFileSystem::QueryDirectory(HANDLE folder, ULONG infoClass, bool re
         std::memcpy(record + nt::kRecordEndOfFile, &endOfFile, sizeof endOfFile);
         std::memcpy(record + nt::kRecordAttributes, &attributes, sizeof attributes);
         std::memcpy(record + nt::kRecordNameLength, &nameBytes, sizeof nameBytes);
-        if (layout->eaSize != nt::kNone && node.tag)
-            std::memcpy(record + layout->eaSize, &node.tag, sizeof node.tag);
-        if (layout->fileId != nt::kNone)
-            std::memcpy(record + layout->fileId, &node.id, sizeof node.id);
+        if (layout->tag != nt::kNone && node.tag)
+            std::memcpy(record + layout->tag, &node.tag, sizeof node.tag);
+        const ULONGLONG ids[2] = {layout->idBytes == 16 ? node.id : Id64(node), IdHigh()};
+        if (layout->fileId != nt::kNone) std::memcpy(record + layout->fileId, ids, layout->idBytes);
         std::memcpy(record + layout->name, entry.first.data(), nameBytes);
         if (records > 0) {
             const ULONG next = static_cast<ULONG>(offset - previous);
@@ -386,7 +401,7 @@ NTSTATUS ModelFileSystem::QueryDirectory(HANDLE folder, ULONG infoClass, bool re
         ++records;
         ++handle->cursor;
     }
-    if (records == 0) return nt::kNoMoreFiles;
+    if (records == 0) return restart && fatRoot ? nt::kNoSuchFile : nt::kNoMoreFiles;
     written = static_cast<ULONG>(offset);
     return nt::kSuccess;
 }
@@ -419,10 +434,19 @@ NTSTATUS ModelFileSystem::QueryInformation(HANDLE object, ULONG infoClass, void*
         std::memcpy(buffer, &info, sizeof info);
         return nt::kSuccess;
     }
-    case nt::kInternalInformation:
+    case nt::kInternalInformation: {
         if (size < sizeof(ULONGLONG)) return nt::kInvalidParameter;
-        std::memcpy(buffer, &node.id, sizeof node.id);
+        const ULONGLONG id = Id64(node);
+        std::memcpy(buffer, &id, sizeof id);
         return nt::kSuccess;
+    }
+    case nt::kIdInformation: {
+        if (!volume.ids128) return nt::kInvalidInfoClass;
+        if (size < sizeof(nt::IdInformation)) return nt::kInvalidParameter;
+        const nt::IdInformation info = {0x5EF5, node.id, IdHigh()};
+        std::memcpy(buffer, &info, sizeof info);
+        return nt::kSuccess;
+    }
     case nt::kAttributeTagInformation: {
         if (size < sizeof(nt::AttributeTagInformation)) return nt::kInvalidParameter;
         const nt::AttributeTagInformation info = {attributes, node.tag};
@@ -489,12 +513,17 @@ NTSTATUS ModelFileSystem::QueryName(HANDLE, WString&)
     return nt::kNotImplemented;
 }
 
-NTSTATUS ModelFileSystem::QueryAttributesAt(const WString& ntPath)
+NTSTATUS ModelFileSystem::QueryAttributesAt(const WString& ntPath, ULONG& attributes)
 {
+    attributes = 0;
     if (ntPath.compare(0, kNtPrefix.size(), kNtPrefix) != 0) return nt::kObjectNameInvalid;
-    const std::shared_ptr<Node> node = Lookup(ntPath.substr(kNtPrefix.size()));
+    WString path = ntPath.substr(kNtPrefix.size());
+    while (!path.empty() && path.back() == _T('\\')) path.pop_back();
+    const std::shared_ptr<Node> node = Lookup(Reached(path));
     if (!node) return nt::kObjectNameNotFound;
-    return node->deletePending ? nt::kDeletePending : nt::kSuccess;
+    if (node->deletePending) return nt::kDeletePending;
+    attributes = node->attributes | (node->folder ? FILE_ATTRIBUTE_DIRECTORY : 0);
+    return nt::kSuccess;
 }
 
 void ModelFileSystem::Unlink(Node& parent, const WString& name, const Node& node)
@@ -530,6 +559,24 @@ void ModelFileSystem::Close(HANDLE object)
     node.deletePending = false;
 }
 
+ULONGLONG ModelFileSystem::Id64(const Node& node) const
+{
+    switch (volume.ids64) {
+    case Volume::Ids64::AllOnes:
+        return ~0ull;
+    case Volume::Ids64::Shared:
+        return 0x42;
+    default:
+        return node.id;
+    }
+}
+
+// ReFS's 128-bit ids are not its 64-bit ones widened; NTFS's are.
+ULONGLONG ModelFileSystem::IdHigh() const
+{
+    return volume.ids64 == Volume::Ids64::Unique ? 0 : 0x7E;
+}
+
 bool ModelFileSystem::DisableRedirection(void*& token)
 {
     token = nullptr;
@@ -541,4 +588,23 @@ bool ModelFileSystem::DisableRedirection(void*& token)
 void ModelFileSystem::RevertRedirection(void*)
 {
     --m_redirectionOff;
+}
+
+WString ModelFileSystem::PathWithRedirectionOn(const WString& longPath)
+{
+    const WString path = longPath.substr(4);
+    if (!volume.wow64 || !IsAtOrBelow(path, kSystem32)) return longPath;
+    return LongPath(kSysnative + path.substr(kSystem32.size()));
+}
+
+WString ModelFileSystem::Reached(const WString& path) const
+{
+    return volume.wow64 && m_redirectionOff == 0 ? Redirected(path) : path;
+}
+
+void ModelFileSystem::Remove(const WString& path)
+{
+    const std::shared_ptr<Node> parent = Lookup(path.substr(0, path.rfind(_T('\\'))));
+    const std::shared_ptr<Node> node = Lookup(path);
+    if (parent && node) Unlink(*parent, path.substr(path.rfind(_T('\\')) + 1), *node);
 }

@@ -30,6 +30,14 @@ public:
         size_t handleLimit = 0;       // a server's limit on open handles; 0 for none
         // What a successful open answers: an informational status still hands over a handle.
         NTSTATUS openStatus = 0;
+        // FAT or exFAT: the root lists no "." and "..", and an empty one answers the first
+        // read with STATUS_NO_SUCH_FILE.
+        bool fat = false;
+        // The 64-bit ids the volume answers, by the handle and in listings: each object's own,
+        // or as ReFS may answer, all ones or one value several objects share.
+        enum class Ids64 { Unique, AllOnes, Shared } ids64 = Ids64::Unique;
+        // 128-bit ids (FileIdInformation, FileIdExtdDirectoryInformation; Windows 8 on).
+        bool ids128 = true;
     };
     Volume volume;
 
@@ -58,6 +66,11 @@ public:
     HANDLE Hold(const WString& path, bool shareDelete);
 
     bool Exists(const WString& path) const;
+    // Takes the object away with everything in it, as a move out of the volume does.
+    void Remove(const WString& path);
+    // What a 32-bit program reaches by `path` as the redirection stands; whether it is off.
+    WString Reached(const WString& path) const;
+    bool RedirectionIsOff() const { return volume.wow64 && m_redirectionOff > 0; }
     DWORD Attributes(const WString& path) const;
     // Every path below `folder`, relative to it, links not entered.
     std::set<WString> Entries(const WString& folder) const;
@@ -75,10 +88,11 @@ public:
     NTSTATUS SetInformation(HANDLE object, ULONG infoClass, const void* buffer,
                             ULONG size) override;
     NTSTATUS QueryName(HANDLE object, WString& name) override;
-    NTSTATUS QueryAttributesAt(const WString& ntPath) override;
+    NTSTATUS QueryAttributesAt(const WString& ntPath, ULONG& attributes) override;
     void Close(HANDLE object) override;
     bool DisableRedirection(void*& token) override;
     void RevertRedirection(void* token) override;
+    WString PathWithRedirectionOn(const WString& longPath) override;
     bool LinksUnmarked() override { return false; }
 
     struct Node {
@@ -103,6 +117,8 @@ public:
 
 private:
     struct Handle;
+    ULONGLONG Id64(const Node& node) const;
+    ULONGLONG IdHigh() const;
     NTSTATUS Resolve(std::shared_ptr<Node> from, const WString& fromPath, const WString& name,
                      bool followLast, std::shared_ptr<Node>& node, std::shared_ptr<Node>& parent,
                      WString& path, WString& lastName) const;
