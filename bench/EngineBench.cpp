@@ -98,7 +98,7 @@ int wmain(int argc, wchar_t** argv)
     }
     const WString shown = GetAbsolutePath(argv[1]);
     const CleanRequest request = {
-        ToLongPath(shown), shown, argv[2], 0, 0, true, true, false, false, nullptr};
+        ToLongPath(shown), shown, argv[2], 0, 0, true, true, false, false, nullptr, {}, 0};
     SIZE_T baseline = WorkingSetKb();
 
     Stopwatch total;

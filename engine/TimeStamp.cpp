@@ -10,6 +10,10 @@ WString TwoDigits(int value)
     return value < 10 ? _T("0") + text : text;
 }
 
+// FILETIME's 1601-01-01 to time_t's 1970-01-01, in FILETIME's units.
+const ULONGLONG kUnixEpoch = 116444736000000000ULL;
+const ULONGLONG kTicksPerSecond = 10000000ULL;
+
 }  // namespace
 
 WString IntToText(int value)
@@ -35,5 +39,24 @@ WString GetTimeStamp()
 {
     struct tm local = {};
     if (!CTime::GetCurrentTime().GetLocalTm(&local)) return WString();
+    return FormatTimeStamp(local);
+}
+
+ULONGLONG FileTimeAt(time_t moment)
+{
+    return kUnixEpoch + static_cast<ULONGLONG>(moment) * kTicksPerSecond;
+}
+
+time_t MomentOfFileTime(ULONGLONG fileTime)
+{
+    const LONGLONG seconds = (static_cast<LONGLONG>(fileTime) - static_cast<LONGLONG>(kUnixEpoch)) /
+                             static_cast<LONGLONG>(kTicksPerSecond);
+    return static_cast<time_t>(seconds);
+}
+
+WString FileTimeText(ULONGLONG fileTime)
+{
+    struct tm local = {};
+    if (fileTime == 0 || !CTime(MomentOfFileTime(fileTime)).GetLocalTm(&local)) return WString();
     return FormatTimeStamp(local);
 }

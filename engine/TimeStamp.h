@@ -13,3 +13,10 @@ WString FormatTimeStamp(const struct tm& local);
 
 // The current local time as FormatTimeStamp writes it.
 WString GetTimeStamp();
+
+// A moment as a FILETIME (100 ns since 1601, UTC), and back.
+ULONGLONG FileTimeAt(time_t moment);
+time_t MomentOfFileTime(ULONGLONG fileTime);
+
+// The local time of a FILETIME as FormatTimeStamp writes it; empty for 0 (no time read).
+WString FileTimeText(ULONGLONG fileTime);
