@@ -24,7 +24,10 @@ BOOL WINAPI OnConsoleControl(DWORD type)
 // Hears the job on its thread and wakes the main thread.
 class JobSignals : public ICleanJobOwner {
 public:
-    JobSignals() : m_wake(::CreateEventW(NULL, FALSE, FALSE, NULL)) {}
+    JobSignals()
+        : m_wake(::CreateEventW(NULL, FALSE, FALSE, NULL))
+    {
+    }
     ~JobSignals() override { ::CloseHandle(m_wake); }
 
     void ReportsWaiting() override { ::SetEvent(m_wake); }
@@ -59,23 +62,40 @@ int RunFromCommandLine(const CommandLine& command)
         WriteLine(STD_ERROR_HANDLE, UiText(refusal).Text());
         return kExitRefused;
     }
+    CleanRules rules;
+    WString message;
+    if (!folder.shown.empty() &&
+        CheckCleanRules(command.exclusions, command.age, folder, rules, message) != 0) {
+        WriteLine(STD_ERROR_HANDLE, message);
+        return kExitRefused;
+    }
+    // Nobody is there to answer the window's question: only /Y lets such a run go.
+    if (!folder.shown.empty() && !command.previewOnly && !command.systemAllowed) {
+        const WString question = GuardQuestion(folder);
+        if (!question.empty()) {
+            WriteLine(STD_ERROR_HANDLE, question);
+            WriteLine(STD_ERROR_HANDLE, UiText(IDS_CLI_GUARD_REFUSED).Text());
+            return kExitRefused;
+        }
+    }
     // Refused before anything is deleted: a run whose record cannot be kept does not start.
     if (!command.logFile.empty() && !SaveLogCsv(command.logFile, {})) {
         WriteError(IDS_CLI_LOG_UNWRITABLE, command.logFile);
         return kExitRefused;
     }
 
-    RunTexts texts(command.keyword, command.matchCase ? 1 : 0, command.previewOnly);
+    RunTexts texts(command.keyword, command.matchCase ? 1 : 0, command.previewOnly,
+                   command.exclusions, rules.ageDays);
     std::vector<LogCells> log;
     size_t lastHeading = SIZE_MAX;
     bool anyFailed = false;
     RunEnd end = RunEnd::Completed;
     bool faulted = false;
     if (!folder.shown.empty()) {
-        const CleanRequest request = {folder.folder,     folder.shown,         command.keyword,
-                                      command.exactMatch, command.matchCase,    command.files,
-                                      command.folders,    command.previewOnly, command.toRecycleBin,
-                                      nullptr};
+        const CleanRequest request = {
+            folder.folder,        folder.shown,  command.keyword,  command.exactMatch,
+            command.matchCase,    command.files, command.folders,  command.previewOnly,
+            command.toRecycleBin, nullptr,       rules.exclusions, rules.ageDays};
 
         g_stopAsked = ::CreateEventW(NULL, FALSE, FALSE, NULL);
         ::SetConsoleCtrlHandler(OnConsoleControl, TRUE);
@@ -103,7 +123,7 @@ int RunFromCommandLine(const CommandLine& command)
                         continue;
                     }
                     if (row.heading) lastHeading = log.size();
-                    log.push_back({row.operation, row.object, row.size});
+                    log.push_back({row.operation, row.object, row.size, row.changed});
                     WriteLine(STD_OUTPUT_HANDLE, LogLine(log.back()));
                 }
                 if (ended) break;

@@ -48,6 +48,14 @@
 #define IDS_COLUMN_SIZE 238
 #define IDS_SIZE_BYTES 239
 #define IDS_WARNING_RECYCLE 240
+#define IDS_COLUMN_CHANGED 241
+#define IDS_EXCLUDE_EMPTY_ITEM 242
+#define IDS_EXCLUDE_BAD_ITEM 243
+#define IDS_AGE_INVALID 244
+#define IDS_RULE_EXCLUDED 245
+#define IDS_RULE_AGE 246
+#define IDS_GUARD_ROOT 247
+#define IDS_GUARD_SYSTEM 248
 
 // System-menu command of the about box entry.
 #define IDM_ABOUTBOX 0x0010
@@ -69,6 +77,10 @@
 #define IDC_STATIC_GROUP 1029
 #define IDC_STATIC_KEYWORD_LABEL 1031
 #define IDC_CHECK_RECYCLE 1032
+#define IDC_STATIC_EXCLUDE_LABEL 1033
+#define IDC_EDIT_EXCLUDE 1034
+#define IDC_STATIC_AGE_LABEL 1035
+#define IDC_EDIT_AGE 1036
 
 // About box lines (the box has its own template, so its ids may repeat the main dialog's).
 #define IDC_ABOUT_LINE1 1022
