@@ -139,7 +139,7 @@ void CSweepDlg::InitLogList()
     m_listLog.AddColumn(1, UiText(IDS_COLUMN_OPERATION), LVCFMT_LEFT, 0);
     m_listLog.AddColumn(2, UiText(IDS_COLUMN_OBJECT), LVCFMT_LEFT, 0);
     m_listLog.AddColumn(3, UiText(IDS_COLUMN_SIZE), LVCFMT_RIGHT, 0);
-    m_listLog.AddColumn(4, UiText(IDS_COLUMN_CHANGED), LVCFMT_LEFT, 0);
+    m_listLog.AddColumn(4, UiText(IDS_COLUMN_CHANGED), LVCFMT_CENTER, 0);
     SizeLogColumns(GetWindowDpi(m_hWnd));
 
     UpdateData(TRUE);

@@ -48,7 +48,7 @@ TEST(SweepDlgStartUp, LogHasFourColumnsFillingItsWidth)
         ASSERT_EQ(::SendMessageW(hHeader, HDM_GETITEMCOUNT, 0, 0), 4);
 
         const wchar_t* titles[] = {L"操作", L"操作对象", L"大小", L"修改时间"};
-        const int formats[] = {LVCFMT_LEFT, LVCFMT_LEFT, LVCFMT_RIGHT, LVCFMT_LEFT};
+        const int formats[] = {LVCFMT_LEFT, LVCFMT_LEFT, LVCFMT_RIGHT, LVCFMT_CENTER};
         for (int column = 0; column < 4; ++column) {
             wchar_t buffer[64] = {};
             LVCOLUMNW info = {};
