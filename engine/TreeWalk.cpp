@@ -1,13 +1,12 @@
 #include "engine/TreeWalk.h"
 
+#include "engine/MatchRule.h"
 #include "engine/OpenObject.h"
 
 #include <algorithm>
 #include <memory>
 #include <unordered_set>
 #include <vector>
-
-#include "engine/MatchRule.h"
 
 namespace {
 

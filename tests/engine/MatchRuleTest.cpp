@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ctime>
 
 namespace {
@@ -299,6 +300,31 @@ TEST(RuledRun, FoldersCarryTheirNewestChangeAndPicksAreCheckedAgain)
                _T("× build_aged"), _T("× keep_build"), _T("× keep_build\\build_inner"),
                _T("√ src\\vendor\\build"), _T("end")}),
         tree.Run(_T(".git|keep_*|build_tools"), _T("30"), false, picks));
+}
+
+}  // namespace
+
+namespace {
+
+// A matched folder whose listing broke off may hold what the rule keeps: with a rule set it
+// stays and its row says so; without one it goes as before.
+TEST(RuledRun, AFolderNotReadWholeIsKeptWhenARuleIsSet)
+{
+    for (const bool ruled : {false, true}) {
+        RuledTree tree;
+        tree.fs.volume.recordsPerRead = 3;  // ".", ".." and one entry per read
+        int reads = 0;
+        tree.fs.plan = [&](ModelFileSystem::Call call, const WString& path, ULONG) {
+            if (call == ModelFileSystem::Call::QueryDirectory &&
+                path == kRoot + _T("\\build_old") && ++reads == 2)
+                return nt::kUnexpectedNetworkError;
+            return nt::kSuccess;
+        };
+        const Texts rows = tree.Run(ruled ? _T("keep_*") : _T(""), _T(""));
+        const Texts kept = {_T("× build_old")};
+        EXPECT_EQ(ruled ? 2 : 1, std::count(rows.begin(), rows.end(), kept[0])) << ruled;
+        EXPECT_EQ(ruled, tree.fs.Exists(kRoot + _T("\\build_old"))) << ruled;
+    }
 }
 
 }  // namespace
