@@ -24,10 +24,7 @@ BOOL WINAPI OnConsoleControl(DWORD type)
 // Hears the job on its thread and wakes the main thread.
 class JobSignals : public ICleanJobOwner {
 public:
-    JobSignals()
-        : m_wake(::CreateEventW(NULL, FALSE, FALSE, NULL))
-    {
-    }
+    JobSignals() : m_wake(::CreateEventW(NULL, FALSE, FALSE, NULL)) {}
     ~JobSignals() override { ::CloseHandle(m_wake); }
 
     void ReportsWaiting() override { ::SetEvent(m_wake); }

@@ -65,6 +65,21 @@ TEST(GetTimeStamp, IsTheCurrentLocalTime)
     EXPECT_EQ(19u, stamp.size());
 }
 
+// A FILETIME is 100 ns since 1601 in UTC; its text is the local time of the same moment.
+TEST(FileTimeText, IsTheLocalTimeOfTheMoment)
+{
+    EXPECT_EQ(FileTimeAt(0), 116444736000000000ULL);
+    EXPECT_EQ(FileTimeAt(1700000000), 116444736000000000ULL + 1700000000ULL * 10000000ULL);
+    for (const time_t moment : {time_t(0), time_t(1700000000), time_t(4102444800)}) {
+        EXPECT_EQ(MomentOfFileTime(FileTimeAt(moment)), moment);
+        EXPECT_EQ(MomentOfFileTime(FileTimeAt(moment) + 9999999), moment);
+        struct tm local = {};
+        ASSERT_TRUE(CTime(moment).GetLocalTm(&local));
+        EXPECT_EQ(FileTimeText(FileTimeAt(moment)), FormatTimeStamp(local));
+    }
+    EXPECT_EQ(FileTimeText(0), WString());  // no time was read
+}
+
 TEST(CTime, BreaksDownIntoItsOwnBufferWhenGivenNone)
 {
     const CTime first(0), second(86400 * 365);
