@@ -47,16 +47,21 @@ ULONGLONG FileTimeAt(time_t moment)
     return kUnixEpoch + static_cast<ULONGLONG>(moment) * kTicksPerSecond;
 }
 
-time_t MomentOfFileTime(ULONGLONG fileTime)
+bool MomentOfFileTime(ULONGLONG fileTime, time_t& moment)
 {
-    const LONGLONG seconds = (static_cast<LONGLONG>(fileTime) - static_cast<LONGLONG>(kUnixEpoch)) /
-                             static_cast<LONGLONG>(kTicksPerSecond);
-    return static_cast<time_t>(seconds);
+    const LONGLONG ticks = static_cast<LONGLONG>(fileTime) - static_cast<LONGLONG>(kUnixEpoch);
+    // Whole seconds, rounded down for moments before 1970 too.
+    LONGLONG seconds = ticks / static_cast<LONGLONG>(kTicksPerSecond);
+    if (ticks % static_cast<LONGLONG>(kTicksPerSecond) < 0) --seconds;
+    moment = static_cast<time_t>(seconds);
+    return static_cast<LONGLONG>(moment) == seconds;
 }
 
 WString FileTimeText(ULONGLONG fileTime)
 {
+    time_t moment = 0;
     struct tm local = {};
-    if (fileTime == 0 || !CTime(MomentOfFileTime(fileTime)).GetLocalTm(&local)) return WString();
+    if (fileTime == 0 || !MomentOfFileTime(fileTime, moment) || !CTime(moment).GetLocalTm(&local))
+        return WString();
     return FormatTimeStamp(local);
 }
