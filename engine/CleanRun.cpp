@@ -80,6 +80,7 @@ RunEnd RunClean(const CleanRequest& request, ICleanReport& report, const std::at
     Deleter deleter(*root, stop);
     // A pick is deleted only while it is the object the preview listed.
     if (request.picks) deleter.CheckIdentity();
+    if (rule.Restricts()) deleter.KeepOut(rule);
     if (request.toRecycleBin) deleter.RecycleInto(recycleBin, request.folder);
     if (request.files && !RunPass(Pass::Files, fileList, request, rule, deleter, report, stop))
         return RunEnd::Stopped;

@@ -296,10 +296,12 @@ TEST(RuledRun, FoldersCarryTheirNewestChangeAndPicksAreCheckedAgain)
         (Texts{_T("files"), _T("× build_tools\\.git\\build_cfg"), _T("× build_tools\\build.log"),
                _T("√ src\\build.txt"), _T("× fresh_build.txt"), _T("× undated_build.txt"),
                _T("end"), _T("folders"), _T("× build_tools"), _T("× build_tools\\build_sub"),
-               _T("√ build_old"), _T("× build_new"), _T("× build_touched"), _T("√ build_deep"),
+               _T("√ build_old"), _T("× build_new"), _T("× build_touched"), _T("× build_deep"),
                _T("× build_aged"), _T("× keep_build"), _T("× keep_build\\build_inner"),
                _T("√ src\\vendor\\build"), _T("end")}),
         tree.Run(_T(".git|keep_*|build_tools"), _T("30"), false, picks));
+    // A picked folder holding what the run's rule excludes keeps it, and so stays itself.
+    EXPECT_TRUE(tree.fs.Exists(kRoot + _T("\\build_deep\\a\\.git")));
 }
 
 }  // namespace
