@@ -42,8 +42,14 @@ CommandLine ParseCommandLine(const std::vector<WString>& args)
             command.previewOnly = true;
         else if (name == _T("/R"))
             command.toRecycleBin = true;
+        else if (name == _T("/Y"))
+            command.systemAllowed = true;
         else if (name == _T("/L") && i + 1 < args.size() && !args[i + 1].empty())
             command.logFile = args[++i];
+        else if (name == _T("/E") && i + 1 < args.size())
+            command.exclusions = args[++i];
+        else if (name == _T("/A") && i + 1 < args.size())
+            command.age = args[++i];
         else if (command.wrong.empty())
             command.wrong = arg;
     }

@@ -1,5 +1,6 @@
 // What the program's arguments ask for:
-//   Varnel FOLDER KEYWORD [/F] [/D] [/X] [/C] [/P] [/R] [/L LOGFILE]   a run without the window
+//   Varnel FOLDER KEYWORD [/F] [/D] [/X] [/C] [/P] [/R] [/E LIST] [/A DAYS] [/Y] [/L LOGFILE]
+//                                                                      a run without the window
 //   Varnel FOLDER                                                      the window, on that folder
 //   Varnel /?                                                          the usage
 #pragma once
@@ -20,7 +21,10 @@ struct CommandLine {
     Kind kind = Malformed;
     WString folder;
     WString keyword;
-    WString logFile;  // /L: empty for none
+    WString logFile;             // /L: empty for none
+    WString exclusions;          // /E: as the window's field takes them
+    WString age;                 // /A: days, as the window's field takes them
+    bool systemAllowed = false;  // /Y: a run that deletes may reach the system's folders
     WString wrong;
     bool files = false;    // /F; with neither /F nor /D both passes run
     bool folders = false;  // /D

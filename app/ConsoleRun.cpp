@@ -75,6 +75,22 @@ int RunFromCommandLine(const CommandLine& command)
         WriteLine(STD_ERROR_HANDLE, UiText(refusal).Text());
         return kExitRefused;
     }
+    CleanRules rules;
+    WString message;
+    if (!folder.shown.empty() &&
+        CheckCleanRules(command.exclusions, command.age, folder, rules, message) != 0) {
+        WriteLine(STD_ERROR_HANDLE, message);
+        return kExitRefused;
+    }
+    // Nobody is there to answer the window's question: only /Y lets such a run go.
+    if (!folder.shown.empty() && !command.previewOnly && !command.systemAllowed) {
+        const WString question = GuardQuestion(folder);
+        if (!question.empty()) {
+            WriteLine(STD_ERROR_HANDLE, question);
+            WriteLine(STD_ERROR_HANDLE, UiText(IDS_CLI_GUARD_REFUSED).Text());
+            return kExitRefused;
+        }
+    }
     // Refused before anything is deleted: a run whose record cannot be kept does not start.
     const bool logging = !command.logFile.empty();
     CsvLogFile csv;
@@ -84,17 +100,18 @@ int RunFromCommandLine(const CommandLine& command)
     }
     bool logWritten = true;
 
-    RunTexts texts(command.keyword, command.matchCase ? 1 : 0, command.previewOnly);
+    RunTexts texts(command.keyword, command.matchCase ? 1 : 0, command.previewOnly,
+                   command.exclusions, rules.ageDays);
     std::vector<LogCells> log;
     size_t lastHeading = SIZE_MAX;
     bool anyFailed = false;
     RunEnd end = RunEnd::Completed;
     bool faulted = false;
     if (!folder.shown.empty()) {
-        const CleanRequest request = {folder.folder,     folder.shown,         command.keyword,
-                                      command.exactMatch, command.matchCase,    command.files,
-                                      command.folders,    command.previewOnly, command.toRecycleBin,
-                                      nullptr};
+        const CleanRequest request = {
+            folder.folder,        folder.shown,  command.keyword,  command.exactMatch,
+            command.matchCase,    command.files, command.folders,  command.previewOnly,
+            command.toRecycleBin, nullptr,       rules.exclusions, rules.ageDays};
 
         ::SetConsoleCtrlHandler(OnConsoleControl, TRUE);
         JobSignals signals;
@@ -124,7 +141,7 @@ int RunFromCommandLine(const CommandLine& command)
                         continue;
                     }
                     if (row.heading) lastHeading = log.size();
-                    log.push_back({row.operation, row.object, row.size});
+                    log.push_back({row.operation, row.object, row.size, row.changed});
                     // Into the file first: every row printed is in the log, whenever the
                     // process ends.
                     if (logging) logWritten = csv.Append(log.back()) && logWritten;

@@ -96,13 +96,20 @@ private:
 
 int wmain(int argc, wchar_t** argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: bench_engine ROOT KEYWORD\n");
+    if (argc != 3 && argc != 5) {
+        std::fprintf(stderr, "usage: bench_engine ROOT KEYWORD [EXCLUSIONS DAYS]\n");
         return 2;
     }
     const WString shown = GetAbsolutePath(argv[1]);
-    const CleanRequest request = {
-        ToLongPath(shown), shown, argv[2], 0, 0, true, true, false, false, nullptr};
+    CleanRequest request = {ToLongPath(shown), shown, argv[2], 0, 0, true, true, false, false,
+                            nullptr,           {},    0};
+    WString badItem;
+    if (argc == 5 &&
+        (ReadExclusions(argv[3], shown, request.exclusions, badItem) != ExclusionsCheck::Accepted ||
+         !ReadAgeDays(argv[4], request.ageDays))) {
+        std::fprintf(stderr, "the exclusions or the days are not accepted\n");
+        return 2;
+    }
     SIZE_T baseline = WorkingSetKb();
 
     Stopwatch total;

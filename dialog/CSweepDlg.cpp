@@ -15,9 +15,10 @@
 #include "res/resource.h"
 
 namespace {
-// The log's first and last columns at 96 DPI; the object column takes the rest of the list.
+// The log's columns at 96 DPI but the object column, which takes the rest of the list.
 const int kOperationColumnWidth = 100;
 const int kSizeColumnWidth = 80;
+const int kChangedColumnWidth = 130;
 }  // namespace
 
 CSweepDlg::CSweepDlg(CWnd* pParent)
@@ -33,6 +34,7 @@ CSweepDlg::CSweepDlg(CWnd* pParent)
       m_bToRecycleBin(0),
       m_hRunWindow(NULL),
       m_headingRow(0),
+      m_fittedLogWidth(0),
       m_bPicksApply(false),
       m_pickInputs(),
       m_bCloseAfterRun(false)
@@ -82,6 +84,8 @@ BEGIN_MESSAGE_MAP(CSweepDlg, CDialog)
     ON_BN_CLICKED(IDC_CHECK_MATCH_CASE, OnInputChanged)
     ON_BN_CLICKED(IDC_CHECK_DELETE_FOLDERS, OnInputChanged)
     ON_BN_CLICKED(IDC_CHECK_DELETE_FILES, OnInputChanged)
+    ON_CONTROL(EN_CHANGE, IDC_EDIT_EXCLUDE, OnInputChanged)
+    ON_CONTROL(EN_CHANGE, IDC_EDIT_AGE, OnInputChanged)
     ON_BN_CLICKED(IDC_CHECK_RECYCLE, OnRecycleChanged)
     ON_WM_DROPFILES()
     ON_WM_GETMINMAXINFO()
@@ -135,22 +139,33 @@ void CSweepDlg::InitLogList()
     m_listLog.AddColumn(1, UiText(IDS_COLUMN_OPERATION), LVCFMT_LEFT, 0);
     m_listLog.AddColumn(2, UiText(IDS_COLUMN_OBJECT), LVCFMT_LEFT, 0);
     m_listLog.AddColumn(3, UiText(IDS_COLUMN_SIZE), LVCFMT_RIGHT, 0);
+    m_listLog.AddColumn(4, UiText(IDS_COLUMN_CHANGED), LVCFMT_CENTER, 0);
     SizeLogColumns(GetWindowDpi(m_hWnd));
 
     UpdateData(TRUE);
 }
 
-// The operation and size columns keep their widths at the scale, and the object column fills
-// the rest.
+// The operation, size and last-change columns keep their widths at the scale, and the object
+// column fills the rest of the list's client area (which the vertical scroll bar narrows).
 void CSweepDlg::SizeLogColumns(UINT dpi)
 {
     CRect client;
     m_listLog.GetClientRect(&client);
+    m_fittedLogWidth = client.Width();
     const int operationWidth = ScaleToDpi(kOperationColumnWidth, dpi);
     const int sizeWidth = ScaleToDpi(kSizeColumnWidth, dpi);
+    const int changedWidth = ScaleToDpi(kChangedColumnWidth, dpi);
     m_listLog.SetColumnWidth(0, operationWidth);
-    m_listLog.SetColumnWidth(1, client.Width() - operationWidth - sizeWidth);
+    m_listLog.SetColumnWidth(1, client.Width() - operationWidth - sizeWidth - changedWidth);
     m_listLog.SetColumnWidth(2, sizeWidth);
+    m_listLog.SetColumnWidth(3, changedWidth);
+}
+
+void CSweepDlg::FitLogColumns()
+{
+    CRect client;
+    m_listLog.GetClientRect(&client);
+    if (client.Width() != m_fittedLogWidth) SizeLogColumns(GetWindowDpi(m_hWnd));
 }
 
 // The big icon (title bar, Alt+Tab, the minimised window) and the small one, each drawn from

@@ -58,10 +58,13 @@ private:
     void InitControlTexts();
     void InitLogList();
     void SizeLogColumns(UINT dpi);
+    // Sizes the columns again when the list's client width changed (its scroll bar came).
+    void FitLogColumns();
     void SetIcons(UINT dpi);
 
     // The clean run (CleanCommand.cpp): started as a job on its own thread, shown as it goes.
-    void StartRun(const CleanRequest& request);
+    // exclusionsText: the exclusions as typed, for the headings.
+    void StartRun(const CleanRequest& request, const WString& exclusionsText);
     bool IsRunning() const { return m_run != nullptr; }
     void ReportsWaiting() override;
     void RunEnded(RunEnd end, bool faulted) override;
@@ -77,6 +80,8 @@ private:
     struct Inputs {
         WString folder;
         WString keyword;
+        WString exclusions;
+        WString age;
         int options[4];
         bool operator==(const Inputs& other) const;
     };
@@ -110,6 +115,7 @@ private:
     HWND m_hRunWindow;  // what the job's thread posts to: set before it starts, never while it goes
     CString m_runFolderText;  // the folder text as read when the run began
     DWORD_PTR m_headingRow;   // the item data of the pass's heading row, which sorting may move
+    int m_fittedLogWidth;     // the list's client width the columns were last sized for
 
     // The preview whose picks apply: its inputs, and its "○" rows (item data) with their
     // objects, in the order listed.

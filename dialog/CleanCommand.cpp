@@ -22,13 +22,15 @@ const UINT kRunTimerMilliseconds = 33;
 // in hand and done, so about 250 rows, far more than a run reports in the time.
 const size_t kReportsPerTick = 500;
 
-// The log's column of sizes.
+// The log's columns of sizes and of last changes.
 const int kSizeColumn = 2;
+const int kChangedColumn = 3;
 
 // The inputs that a run in hand keeps as they were when it began.
 const int kRunInputs[] = {IDC_EDIT_PATH,          IDC_BUTTON_BROWSE,    IDC_COMBO_KEYWORD,
                           IDC_CHECK_EXACT_MATCH,  IDC_CHECK_MATCH_CASE, IDC_CHECK_DELETE_FOLDERS,
-                          IDC_CHECK_DELETE_FILES, IDC_CHECK_PREVIEW,    IDC_CHECK_RECYCLE};
+                          IDC_CHECK_DELETE_FILES, IDC_CHECK_PREVIEW,    IDC_CHECK_RECYCLE,
+                          IDC_EDIT_EXCLUDE,       IDC_EDIT_AGE};
 
 }  // namespace
 
@@ -58,24 +60,41 @@ void CSweepDlg::OnButtonClean()
     }
     m_runFolderText = folderText;
     if (folder.shown.empty()) {
-        m_runTexts.reset(new RunTexts(keywordText.Text(), 0, false));
+        m_runTexts.reset(new RunTexts(keywordText.Text(), 0, false, WString(), 0));
         ShowRunEnd(RunEnd::Completed, false);
         return;
     }
+    CString exclusionsText, ageText;
+    GetDlgItemText(IDC_EDIT_EXCLUDE, exclusionsText);
+    GetDlgItemText(IDC_EDIT_AGE, ageText);
+    CleanRules rules;
+    WString message;
+    if (CheckCleanRules(exclusionsText.Text(), ageText.Text(), folder, rules, message) != 0) {
+        MessageBox(message.c_str(), UiText(IDS_CAPTION), MB_OK | MB_ICONWARNING);
+        return;
+    }
     UpdateData(TRUE);
-    const bool usePicks =
-        m_bPicksApply && m_bPreviewOnly != 1 && CurrentInputs() == m_pickInputs;
-    const CleanRequest request{folder.folder,        folder.shown,
-                               keywordText.Text(),   m_bExactMatch,
-                               m_bMatchCase,         m_bDeleteFiles == 1,
+    // Asked once, before a run that deletes where the system lives; No ends the command.
+    if (m_bPreviewOnly != 1) {
+        const WString question = GuardQuestion(folder);
+        if (!question.empty() && MessageBox(question.c_str(), UiText(IDS_CAPTION),
+                                            MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
+            return;
+    }
+    const bool usePicks = m_bPicksApply && m_bPreviewOnly != 1 && CurrentInputs() == m_pickInputs;
+    const CleanRequest request{folder.folder,         folder.shown,
+                               keywordText.Text(),    m_bExactMatch,
+                               m_bMatchCase,          m_bDeleteFiles == 1,
                                m_bDeleteFolders == 1, m_bPreviewOnly == 1,
-                               m_bToRecycleBin == 1, usePicks ? TickedPicks() : nullptr};
-    StartRun(request);
+                               m_bToRecycleBin == 1,  usePicks ? TickedPicks() : nullptr,
+                               rules.exclusions,      rules.ageDays};
+    StartRun(request, exclusionsText.Text());
 }
 
-void CSweepDlg::StartRun(const CleanRequest& request)
+void CSweepDlg::StartRun(const CleanRequest& request, const WString& exclusionsText)
 {
-    m_runTexts.reset(new RunTexts(request.keyword, request.matchCase, request.previewOnly));
+    m_runTexts.reset(new RunTexts(request.keyword, request.matchCase, request.previewOnly,
+                                  exclusionsText, request.ageDays));
     // Picks serve one run; a preview gives new ones.
     DropPicks();
     if (request.previewOnly) {
@@ -125,6 +144,8 @@ size_t CSweepDlg::ShowRunProgress(size_t most)
         m_listLog.SetRedraw(FALSE);
         for (const RunTexts::Row& row : rows) ShowRow(row);
         m_listLog.SetRedraw(TRUE);
+        // The rows may have brought the vertical scroll bar, which narrows the list.
+        FitLogColumns();
         m_listLog.EnsureVisible(m_listLog.GetItemCount() - 1, FALSE);
         m_listLog.InvalidateRect(NULL);
     }
@@ -142,9 +163,11 @@ void CSweepDlg::ShowRow(const RunTexts::Row& row)
         m_listLog.SetSortValue(heading, kSizeColumn, row.bytes);
         return;
     }
-    m_listLog.AddRow(row.operation.c_str(), row.object.c_str(), row.size.c_str());
+    m_listLog.AddRow(row.operation.c_str(), row.object.c_str(), row.size.c_str(),
+                     row.changed.c_str());
     const int added = m_listLog.GetItemCount() - 1;
     if (!row.size.empty()) m_listLog.SetSortValue(added, kSizeColumn, row.bytes);
+    if (!row.changed.empty()) m_listLog.SetSortValue(added, kChangedColumn, row.changedAt);
     if (row.heading) m_headingRow = m_listLog.GetItemData(added);
     if (row.pick) {
         m_listLog.SetCheck(added);
@@ -199,18 +222,23 @@ void CSweepDlg::OnCancel()
 
 bool CSweepDlg::Inputs::operator==(const Inputs& other) const
 {
-    return folder == other.folder && keyword == other.keyword &&
+    return folder == other.folder && keyword == other.keyword && exclusions == other.exclusions &&
+           age == other.age &&
            std::equal(std::begin(options), std::end(options), std::begin(other.options));
 }
 
 // What a preview's picks depend on; "仅预览" and "移到回收站" say how, not what.
 CSweepDlg::Inputs CSweepDlg::CurrentInputs() const
 {
-    CString folder, keyword;
+    CString folder, keyword, exclusions, age;
     GetDlgItemText(IDC_EDIT_PATH, folder);
     GetDlgItemText(IDC_COMBO_KEYWORD, keyword);
+    GetDlgItemText(IDC_EDIT_EXCLUDE, exclusions);
+    GetDlgItemText(IDC_EDIT_AGE, age);
     return {folder.Text(),
             keyword.Text(),
+            exclusions.Text(),
+            age.Text(),
             {m_bExactMatch, m_bMatchCase, m_bDeleteFolders, m_bDeleteFiles}};
 }
 

@@ -2,6 +2,7 @@
 
 #include "dialog/UiTexts.h"
 #include "engine/ByteSize.h"
+#include "engine/TimeStamp.h"
 #include "res/resource.h"
 
 namespace {
@@ -22,10 +23,41 @@ UINT Heading(Pass pass, int matchCase, bool previewOnly)
     return previewOnly ? IDS_PREVIEW_HEADING_FILES : IDS_HEADING_FILES;
 }
 
+// What the rules keep out and how old what goes must be, as the headings name them.
+WString RulesText(const WString& exclusionsText, int ageDays)
+{
+    WString text;
+    const size_t first = exclusionsText.find_first_not_of(_T(' '));
+    if (first != WString::npos) {
+        const WString shown =
+            exclusionsText.substr(first, exclusionsText.find_last_not_of(_T(' ')) - first + 1);
+        text += Formatted(UiText(IDS_RULE_EXCLUDED), shown);
+    }
+    if (ageDays > 0) {
+        CString age;
+        age.Format(UiText(IDS_RULE_AGE), ageDays);
+        text += age.Text();
+    }
+    return text;
+}
+
+// The heading's text with the rules after it, before its closing line break.
+WString WithRules(WString heading, const WString& rules)
+{
+    const WString lineEnd = _T("\r\n");
+    const bool ends =
+        heading.size() >= lineEnd.size() &&
+        heading.compare(heading.size() - lineEnd.size(), lineEnd.size(), lineEnd) == 0;
+    heading.insert(ends ? heading.size() - lineEnd.size() : heading.size(), rules);
+    return heading;
+}
+
 }  // namespace
 
-RunTexts::RunTexts(const WString& keyword, int matchCase, bool previewOnly)
+RunTexts::RunTexts(const WString& keyword, int matchCase, bool previewOnly,
+                   const WString& exclusionsText, int ageDays)
     : m_keyword(keyword),
+      m_rules(RulesText(exclusionsText, ageDays)),
       m_matchCase(matchCase),
       m_previewOnly(previewOnly),
       m_deleted(UiText(IDS_MARK_DELETED)),
@@ -48,7 +80,8 @@ void RunTexts::Add(const RunReport& report, std::vector<Row>& rows, WString& sta
         m_pass = report.pass;
         Row row;
         row.operation = report.text;
-        row.object = Formatted(UiText(Heading(m_pass, m_matchCase, m_previewOnly)), m_keyword);
+        row.object = WithRules(
+            Formatted(UiText(Heading(m_pass, m_matchCase, m_previewOnly)), m_keyword), m_rules);
         row.heading = true;
         rows.push_back(std::move(row));
         break;
@@ -65,6 +98,8 @@ void RunTexts::Add(const RunReport& report, std::vector<Row>& rows, WString& sta
             row.object = Formatted(m_tooLargeForBin, report.text);
         row.size = Size(report.object.size);
         row.bytes = report.object.size;
+        row.changed = FileTimeText(report.object.lastChange);
+        row.changedAt = report.object.lastChange;
         if (report.outcome == Outcome::WouldDelete) {
             row.pick = true;
             row.entry = report.object;
@@ -132,10 +167,11 @@ WString RunTexts::EndText(RunEnd end, bool faulted, const WString& folderText) c
         text = UiText(IDS_NO_RECYCLE_BIN);
     else if (end == RunEnd::Stopped)
         text.Format(UiText(m_previewOnly ? IDS_PREVIEW_STOPPED : IDS_STOPPED), folder);
-    else if (m_previewOnly)
+    else if (m_previewOnly) {
         text.Format(UiText(IDS_PREVIEW_DONE), folder, m_counts[0], m_counts[1],
                     Size(m_freed.Total()).c_str());
-    else
+        text += m_rules.c_str();
+    } else
         text.Format(UiText(IDS_DONE), folder);
     return text.Text();
 }

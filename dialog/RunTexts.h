@@ -15,15 +15,20 @@ public:
     struct Row {
         WString operation;  // the mark or the time stamp
         WString object;
-        WString size;         // empty, or the bytes as Explorer shows them
-        ULONGLONG bytes = 0;  // what size shows, to sort by
+        WString size;             // empty, or the bytes as Explorer shows them
+        ULONGLONG bytes = 0;      // what size shows, to sort by
+        WString changed;          // empty, or the object's last change as the time stamps read
+        ULONGLONG changedAt = 0;  // what changed shows, to sort by
         bool heading = false;
         bool sizeOfHeading = false;
         bool pick = false;  // a preview's "○": `entry` is what a later run may be given
         PathEntry entry;
     };
 
-    RunTexts(const WString& keyword, int matchCase, bool previewOnly);
+    // exclusionsText and ageDays: the run's rules, which its headings and a preview's end name
+    // (none when empty and 0).
+    RunTexts(const WString& keyword, int matchCase, bool previewOnly, const WString& exclusionsText,
+             int ageDays);
 
     // Appends the rows the report makes; sets status when it changes the status line.
     void Add(const RunReport& report, std::vector<Row>& rows, WString& status);
@@ -36,6 +41,7 @@ private:
     WString Size(ULONGLONG bytes) const;
 
     const WString m_keyword;
+    const WString m_rules;  // the rules' text, empty for none
     const int m_matchCase;
     const bool m_previewOnly;
     // Texts of every object, loaded once rather than per row.

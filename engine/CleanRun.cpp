@@ -2,31 +2,28 @@
 
 #include "engine/Deletion.h"
 #include "engine/FileSystem.h"
-#include "engine/KeywordRules.h"
+#include "engine/MatchRule.h"
 #include "engine/OpenObject.h"
 #include "engine/TimeStamp.h"
 #include "engine/TreeWalk.h"
+#include "framework/CTime.h"
 
 namespace {
 
-bool Matches(const CleanRequest& request, const WString& name)
-{
-    return NameMatchesKeyword(name, request.keyword, request.exactMatch, request.matchCase);
-}
-
-Outcome Handle(const PathEntry& entry, Pass pass, const CleanRequest& request, Deleter& deleter)
+Outcome Handle(const PathEntry& entry, Pass pass, const CleanRequest& request,
+               const MatchRule& rule, Deleter& deleter)
 {
     // A folder that could not be read whole has nothing to delete; its row tells.
     if (entry.unreadable) return Outcome::Failed;
-    if (request.picks && !Matches(request, GetNameFromPath(entry.relative))) return Outcome::Failed;
+    if (request.picks && !rule.TakesListed(entry)) return Outcome::Failed;
     if (request.previewOnly) return Outcome::WouldDelete;
     return pass == Pass::Files ? deleter.DeleteCollectedFile(entry)
                                : deleter.DeleteCollectedFolder(entry);
 }
 
 // One pass over its list; false when it was stopped before its end.
-bool RunPass(Pass pass, const PathList& list, const CleanRequest& request, Deleter& deleter,
-             ICleanReport& report, const std::atomic<bool>& stop)
+bool RunPass(Pass pass, const PathList& list, const CleanRequest& request, const MatchRule& rule,
+             Deleter& deleter, ICleanReport& report, const std::atomic<bool>& stop)
 {
     // The time stamp is taken after the walk, before the first object is handled.
     report.BeginPass(pass, GetTimeStamp());
@@ -38,7 +35,7 @@ bool RunPass(Pass pass, const PathList& list, const CleanRequest& request, Delet
             return false;
         }
         if (pass == Pass::Files) report.Working(pass, entry.path);
-        const Outcome outcome = Handle(entry, pass, request, deleter);
+        const Outcome outcome = Handle(entry, pass, request, rule, deleter);
         if (pass == Pass::Folders) report.Working(pass, entry.path);
         // Folders come in walk order: one inside a counted folder follows it directly.
         const bool inside =
@@ -72,12 +69,14 @@ RunEnd RunClean(const CleanRequest& request, ICleanReport& report, const std::at
     }
     if (recycling && binCapacity == 0) return RunEnd::NoRecycleBin;
 
+    // The age is counted back from the moment the run began.
+    const MatchRule rule(request.keyword, request.exactMatch, request.matchCase, request.exclusions,
+                         request.ageDays, CTime::GetCurrentTime().GetTime());
     PathList files, folders;
     if (!request.picks)
-        FindMatches(
-            *root, request.shownFolder, [&](const WString& name) { return Matches(request, name); },
-            request.files ? &files : nullptr, request.folders ? &folders : nullptr, stop,
-            [&](const WString& folder) { report.Searching(folder); });
+        FindMatches(*root, request.shownFolder, rule, request.files ? &files : nullptr,
+                    request.folders ? &folders : nullptr, stop,
+                    [&](const WString& folder) { report.Searching(folder); });
     const PathList& fileList = request.picks ? request.picks->files : files;
     const PathList& folderList = request.picks ? request.picks->folders : folders;
     if (stop) {
@@ -89,12 +88,13 @@ RunEnd RunClean(const CleanRequest& request, ICleanReport& report, const std::at
     Deleter deleter(*root, stop);
     // A pick is deleted only while it is the object the preview listed.
     if (request.picks) deleter.CheckIdentity();
+    if (rule.Restricts()) deleter.KeepOut(rule);
     if (request.toRecycleBin)
         deleter.RecycleInto(recycleBin, request.folder, binCapacity, fileSystem, redirectionOff);
-    if (request.files && !RunPass(Pass::Files, fileList, request, deleter, report, stop))
+    if (request.files && !RunPass(Pass::Files, fileList, request, rule, deleter, report, stop))
         return RunEnd::Stopped;
     if (request.folders && !stop &&
-        !RunPass(Pass::Folders, folderList, request, deleter, report, stop))
+        !RunPass(Pass::Folders, folderList, request, rule, deleter, report, stop))
         return RunEnd::Stopped;
     return stop ? RunEnd::Stopped : RunEnd::Completed;
 }

@@ -6,6 +6,7 @@
 #include "framework/WideString.h"
 
 #include "engine/FileSystem.h"
+#include "engine/MatchRule.h"
 #include "engine/PathList.h"
 #include "engine/RecycleBin.h"
 
@@ -63,6 +64,9 @@ struct CleanRequest {
     // cannot take stays.
     bool toRecycleBin = false;
     std::shared_ptr<const Picks> picks;  // null for a run that walks the tree
+    Exclusions exclusions;  // kept out of the run, and a folder holding one is kept whole
+    // Only what has not changed for this many days before the run began; 0 for any age.
+    int ageDays = 0;
 };
 
 // NoRecycleBin: the run was to recycle and the chosen folder's volume has no bin that keeps

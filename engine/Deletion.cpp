@@ -1,6 +1,7 @@
 #include "engine/Deletion.h"
 
 #include "engine/KeywordRules.h"
+#include "engine/MatchRule.h"
 #include "engine/OpenObject.h"
 #include "engine/TreeWalk.h"
 
@@ -121,11 +122,17 @@ Outcome Deleter::DeleteCollectedFolder(const PathEntry& folder)
     if (m_recycling) return Recycle(std::move(object), folder);
     // A link opened as itself lists nothing of its target: emptying it is a no-op, and it
     // goes as itself.
-    if (!EmptyFolder(*object, folder.path, m_stop)) return Outcome::Failed;
+    std::function<bool(const WString&)> keep;
+    if (m_rule)
+        keep = [&](const WString& shown) {
+            return m_rule->Excludes(folder.relative + shown.substr(folder.path.size()));
+        };
+    if (!EmptyFolder(*object, folder.path, m_stop, keep)) return Outcome::Failed;
     return Delete(std::move(object), folder.path, true, true) ? Outcome::Deleted : Outcome::Failed;
 }
 
-bool EmptyFolder(const OpenObject& folder, const WString& shownPath, const std::atomic<bool>& stop)
+bool EmptyFolder(const OpenObject& folder, const WString& shownPath, const std::atomic<bool>& stop,
+                 const std::function<bool(const WString& shown)>& keep)
 {
     // Its own stack, as the walk has: a tree may be far deeper than a thread's stack allows.
     std::vector<Level> way;
@@ -145,11 +152,12 @@ bool EmptyFolder(const OpenObject& folder, const WString& shownPath, const std::
         }
         if (stop) return false;
         const ListedEntry& entry = level.entries[level.next++];
+        const WString shown = JoinShown(level.shown, entry.name);
+        if (keep && keep(shown)) continue;  // it stays, and so does the folder
         const EntryKind kind = entry.IsFolder() ? EntryKind::Folder : EntryKind::File;
         std::unique_ptr<OpenObject> object =
             level.folder->OpenEntry(entry.name, kind, OpenPurpose::Delete);
         if (!object) continue;  // cannot be shown to lie here: it stays, and so does the folder
-        const WString shown = JoinShown(level.shown, entry.name);
         if (kind == EntryKind::File || entry.IsLink()) {
             Delete(std::move(object), shown, true, false);
             continue;

@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+class MatchRule;
 class OpenObject;
 class RedirectionOff;
 
@@ -33,6 +34,9 @@ public:
                      FileSystem& fileSystem, RedirectionOff& redirection);
     // From now on an object goes only when its file id is still the one the walk read.
     void CheckIdentity() { m_checkIdentity = true; }
+    // From now on what the rule excludes stays when a folder is emptied (it may have come
+    // since the walk, or a pick's folder may hold it), and so does the folder.
+    void KeepOut(const MatchRule& rule) { m_rule = &rule; }
 
     // A collected file, Deleted when it is gone; a read-only one stays.
     Outcome DeleteCollectedFile(const PathEntry& file);
@@ -52,6 +56,7 @@ private:
     bool IsTheListedObject(const OpenObject& object, const PathEntry& entry) const;
 
     bool m_checkIdentity = false;
+    const MatchRule* m_rule = nullptr;
     bool m_recycling = false;
     RecycleBin* m_recycleBin = nullptr;
     WString m_rootLongPath;
@@ -62,8 +67,10 @@ private:
 };
 
 // Everything inside the open folder, depth first, read-only entries too; false when stopped
-// before the end. An entry that cannot be deleted stays, and so do the folders above it.
-bool EmptyFolder(const OpenObject& folder, const WString& shownPath, const std::atomic<bool>& stop);
+// before the end. An entry that cannot be deleted stays, and so do the folders above it; so
+// does an entry whose shown path `keep` names, when it is given.
+bool EmptyFolder(const OpenObject& folder, const WString& shownPath, const std::atomic<bool>& stop,
+                 const std::function<bool(const WString& shown)>& keep = nullptr);
 
 // A seam for tests: called with the shown path of each object once it is open and checked,
 // just before it is deleted, so a test can swap it at the worst moment. Empty by default.

@@ -51,7 +51,8 @@ bool ReadDirectoryRecords(const nt::DirectoryRecordLayout& layout, const void* b
             }
             entries.push_back({std::move(name), attributes,
                                tagged ? ReadAt<ULONG>(record, layout.tag) : 0, id,
-                               ReadAt<ULONGLONG>(record, nt::kRecordEndOfFile)});
+                               ReadAt<ULONGLONG>(record, nt::kRecordEndOfFile),
+                               ReadAt<ULONGLONG>(record, nt::kRecordLastWriteTime)});
         }
         const ULONG next = ReadAt<ULONG>(record, nt::kRecordNextOffset);
         if (next == 0) return true;

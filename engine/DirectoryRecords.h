@@ -19,6 +19,7 @@ struct ListedEntry {
     DWORD reparseTag;  // 0 when the listing does not say
     FileId fileId;     // unknown when the listing does not say
     ULONGLONG size;    // a file's end of file
+    ULONGLONG lastWrite;  // FILETIME
 
     bool IsFolder() const { return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
     bool IsLink() const { return IsLinkMark(attributes, reparseTag); }

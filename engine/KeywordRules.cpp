@@ -38,7 +38,8 @@ bool Matches(const WString& name, const WString& keyword, int exactMatch)
     return exactMatch == 1 ? name == keyword : ContainsAligned(name, keyword);
 }
 
-// The system's upper-case table applied unit by unit, as the file system compares names.
+}  // namespace
+
 WString UpperCopy(const WString& text)
 {
     if (text.empty()) return text;
@@ -47,8 +48,6 @@ WString UpperCopy(const WString& text)
     LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, text.c_str(), length, &upper[0], length);
     return upper;
 }
-
-}  // namespace
 
 bool HasIllegalChars(LPCWSTR text)
 {

@@ -11,6 +11,9 @@ bool HasIllegalChars(LPCWSTR text);
 // The last component of a path: what follows its last backslash.
 WString GetNameFromPath(const WString& path);
 
+// The system's upper-case table applied unit by unit, as the file system compares names.
+WString UpperCopy(const WString& text);
+
 // True when the entry name is to be collected for the keyword. exactMatch == 1: the whole
 // name must equal the keyword; otherwise the keyword must occur in it, beginning and ending
 // on character boundaries. matchCase == 1 compares letter cases exactly; otherwise the

@@ -113,6 +113,7 @@ struct IdInformation {
 // name, the reparse tag (in most classes the EA size field, when the reparse-point attribute is
 // set) and the file id. Records are 8-byte aligned; a NextEntryOffset of 0 ends a buffer.
 const size_t kRecordNextOffset = 0;
+const size_t kRecordLastWriteTime = 24;
 const size_t kRecordEndOfFile = 40;
 const size_t kRecordAttributes = 56;
 const size_t kRecordNameLength = 60;

@@ -16,6 +16,9 @@ struct PathEntry {
     // A file's size; a folder's total, everything inside it (as far as it could be read).
     ULONGLONG size = 0;
     FileId fileId;  // unknown when the listing does not give it
+    // The last write (FILETIME); a folder's is the newest of everything inside it and its
+    // own. 0 when no time was read.
+    ULONGLONG lastChange = 0;
 };
 
 typedef std::vector<PathEntry> PathList;

@@ -9,14 +9,14 @@
 #include <atomic>
 #include <functional>
 
+class MatchRule;
 class OpenObject;
 
-// Whether an entry's name is one to collect.
-typedef std::function<bool(const WString& name)> NameTest;
-
 // Walks the tree below root, depth first in the order the system lists each folder, never
-// into a link, holding open only the folders on the way to the one being read. Appends
-// every matching file to *files and every matching folder to *folders (either may be null):
+// into a link nor into a folder the rule excludes, holding open only the folders on the way
+// to the one being read. Appends every file the rule takes to *files and every folder it
+// takes to *folders (either may be null); a matching folder that holds an excluded object,
+// or anything changed too lately for the rule's age, is kept whole and not listed:
 // a sub-folder's matches come where the sub-folder comes in its folder, and a matching
 // folder comes before the matches inside it. A folder that cannot be read whole, or whose
 // identity is already on its own way in (a loop of links a server shows as folders), is
@@ -24,7 +24,7 @@ typedef std::function<bool(const WString& name)> NameTest;
 // else to *folders unless it is listed there itself. shownRoot is what the log shows for the
 // root. Stops between entries once stop is set. searching, when given, is told the shown
 // path of each folder as its entries are read.
-void FindMatches(const OpenObject& root, const WString& shownRoot, const NameTest& matches,
+void FindMatches(const OpenObject& root, const WString& shownRoot, const MatchRule& rule,
                  PathList* files, PathList* folders, const std::atomic<bool>& stop,
                  const std::function<void(const WString&)>& searching = nullptr);
 

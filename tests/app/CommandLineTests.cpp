@@ -61,6 +61,8 @@ TEST(CommandLine, Parses)
         {{L"/ignored", L"--also-ignored"}, M, L"", L"", L"FD----", L"", L"/ignored"},
         {{L"C:\\a", L"_tmp", L"more"}, M, L"", L"", L"FD----", L"", L""},
         {{L"C:\\a", L"/F"}, M, L"", L"", L"F-----", L"", L""},
+        {{L"C:\\a", L"_tmp", L"/E"}, M, L"", L"", L"FD----", L"", L"/E"},
+        {{L"C:\\a", L"_tmp", L"/A"}, M, L"", L"", L"FD----", L"", L"/A"},
     };
     for (const ParseRow& row : rows) {
         WString given;
@@ -74,6 +76,18 @@ TEST(CommandLine, Parses)
         EXPECT_EQ(c.logFile, row.logFile);
         EXPECT_EQ(c.wrong, row.wrong);
     }
+}
+
+TEST(CommandLine, TakesTheRulesAndTheGuardsLeave)
+{
+    const CommandLine c =
+        ParseCommandLine({L"C:\\a", L"/e", L".git | keep_*", L"_tmp", L"/a", L"90", L"/y"});
+    EXPECT_EQ(c.kind, CommandLine::Run);
+    EXPECT_EQ(c.keyword, L"_tmp");
+    EXPECT_EQ(c.exclusions, L".git | keep_*");
+    EXPECT_EQ(c.age, L"90");
+    EXPECT_TRUE(c.systemAllowed);
+    EXPECT_FALSE(ParseCommandLine({L"C:\\a", L"_tmp"}).systemAllowed);
 }
 
 TEST(CommandLine, SeveralPathsOpenTheWindowOnTheLast)

@@ -21,13 +21,15 @@ struct Finished {
 
 std::string ReadAll(const std::wstring& path)
 {
-    const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                      NULL, OPEN_EXISTING, 0, NULL);
+    const HANDLE file =
+        ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
+                      OPEN_EXISTING, 0, NULL);
     std::string bytes;
     if (file == INVALID_HANDLE_VALUE) return bytes;
     char buffer[4096];
     DWORD read = 0;
-    while (::ReadFile(file, buffer, sizeof buffer, &read, NULL) && read > 0) bytes.append(buffer, read);
+    while (::ReadFile(file, buffer, sizeof buffer, &read, NULL) && read > 0)
+        bytes.append(buffer, read);
     ::CloseHandle(file);
     return bytes;
 }
@@ -118,7 +120,8 @@ BOOL WINAPI IgnoreInTheTest(DWORD)
     return TRUE;
 }
 
-// The lines of UTF-8 text ended by CR LF; a heading's time stamp becomes "T".
+// The lines of UTF-8 text ended by CR LF; a heading's time stamp and an object's last change
+// become "T".
 std::vector<std::string> Lines(const std::string& text, char separator)
 {
     std::vector<std::string> lines;
@@ -127,6 +130,10 @@ std::vector<std::string> Lines(const std::string& text, char separator)
         std::string line = text.substr(start, end - start);
         const size_t cut = line.find(separator);
         if (cut == 19 && line.compare(0, 2, "20") == 0) line = "T" + line.substr(cut);
+        const size_t last = line.rfind(separator);
+        if (last != std::string::npos && line.size() - last - 1 == 19 &&
+            line.compare(last + 1, 2, "20") == 0)
+            line = line.substr(0, last + 1) + "T";
         lines.push_back(line);
     }
     EXPECT_EQ(start, text.size()) << "a last line without its end";
@@ -152,12 +159,12 @@ TEST(ConsoleProgram, RunsPrintsAndWritesTheLog)
     const std::string root = ToUtf8(tree.Root());
     // A heading is printed as it begins, before its pass's total is known.
     const std::vector<std::string> expected = {
-        "T\t清除包含关键字[_tmp]的文件(关键字不区分大小写)。\t",
-        "√\t" + root + "\\a,_tmp.txt\t0 字节",
-        "\t\t",
-        "T\t清除包含关键字[_tmp]的目录。\t",
-        "√\t" + root + "\\b_tmp\t0 字节",
-        "\t\t",
+        "T\t清除包含关键字[_tmp]的文件(关键字不区分大小写)。\t\t",
+        "√\t" + root + "\\a,_tmp.txt\t0 字节\tT",
+        "\t\t\t",
+        "T\t清除包含关键字[_tmp]的目录。\t\t",
+        "√\t" + root + "\\b_tmp\t0 字节\tT",
+        "\t\t\t",
         "清除[" + root + "]完毕!",
     };
     EXPECT_EQ(Lines(run.out, '\t'), expected);
@@ -166,12 +173,12 @@ TEST(ConsoleProgram, RunsPrintsAndWritesTheLog)
     const std::string csv = ReadAll(log);
     ASSERT_EQ(csv.compare(0, 3, "\xEF\xBB\xBF"), 0) << "no byte order mark";
     const std::vector<std::string> rows = {
-        "T,清除包含关键字[_tmp]的文件(关键字不区分大小写)。,0 字节",
-        "√,\"" + root + "\\a,_tmp.txt\",0 字节",
-        ",,",
-        "T,清除包含关键字[_tmp]的目录。,0 字节",
-        "√," + root + "\\b_tmp,0 字节",
-        ",,",
+        "T,清除包含关键字[_tmp]的文件(关键字不区分大小写)。,0 字节,",
+        "√,\"" + root + "\\a,_tmp.txt\",0 字节,T",
+        ",,,",
+        "T,清除包含关键字[_tmp]的目录。,0 字节,",
+        "√," + root + "\\b_tmp,0 字节,T",
+        ",,,",
     };
     EXPECT_EQ(Lines(csv.substr(3), ','), rows);
 }
@@ -227,4 +234,42 @@ TEST(ConsoleProgram, CtrlCThroughTheRelayEndsWithTheRunsCode)
     // run then completes, and the relay's code is still the run's.
     const bool runStopped = !tree.Entries().empty();
     EXPECT_EQ(stopped.code, runStopped ? 3u : 0u);
+}
+
+// The rules are refused as the window refuses them; inside the Windows folder a run that
+// deletes goes only with /Y, a preview always.
+TEST(ConsoleProgram, RefusesRulesAndTheSystemsFoldersUnlessTold)
+{
+    TempTree scratch;
+    wchar_t windows[MAX_PATH] = {};
+    ASSERT_GT(::GetWindowsDirectoryW(windows, MAX_PATH), 0u);
+    const std::wstring folder = std::wstring(windows) + L"\\varnel-guard-cli";
+    ::CreateDirectoryW(folder.c_str(), NULL);
+    ::CreateDirectoryW((folder + L"\\a_tmp").c_str(), NULL);
+    const std::string guard = "清理路径[" + ToUtf8(folder) + "]就是、包含或位于系统的文件夹[" +
+                              ToUtf8(windows) +
+                              "]，在这里清理可能删除系统或程序需要的文件。\r\n\r\n确实要继续吗?\r\n"
+                              "未清理。确实要在这里清理时，请加上 /Y。\r\n";
+    const struct {
+        std::wstring args;
+        DWORD code;
+        std::string err;
+    } cases[] = {
+        {L"\"" + scratch.Root() + L"\" _tmp /E \".git|\"", 2,
+         "排除的项不能为空，请删去多余的“|”!\r\n"},
+        {L"\"" + scratch.Root() + L"\" _tmp /A 0", 2,
+         "未修改天数须为 1 到 36500 之间的整数，请重新输入!\r\n"},
+        {L"\"" + folder + L"\" _tmp", 2, guard},
+        {L"\"" + folder + L"\" _tmp /P", 0, ""},
+        {L"\"" + folder + L"\" _tmp /Y", 0, ""},
+    };
+    for (const auto& c : cases) {
+        // Output files of their own: the last program's may not be closed yet.
+        const TempTree output;
+        const Finished run = RunConsoleProgram(c.args, output);
+        EXPECT_EQ(run.code, c.code) << ToUtf8(c.args);
+        EXPECT_EQ(run.err, c.err) << ToUtf8(c.args);
+    }
+    EXPECT_EQ(::GetFileAttributesW((folder + L"\\a_tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+    ::RemoveDirectoryW(folder.c_str());
 }

@@ -209,6 +209,11 @@ TEST_F(DialogTemplates, MainDialog)
         // Added last, beside the other options, so nothing above moves.
         {1012, L"Button", L"仅预览", tab | BS_AUTOCHECKBOX, 160, 55, 48, 10},
         {1032, L"Button", L"移到回收站", tab | BS_AUTOCHECKBOX, 160, 69, 56, 10},
+        // The rules, right of the options, each edit after its label.
+        {1033, L"Static", L"排除:", kChild | WS_GROUP | SS_LEFT, 228, 56, 46, 8},
+        {1034, L"Edit", L"", tab | WS_BORDER | ES_AUTOHSCROLL, 276, 54, 267, 12},
+        {1035, L"Static", L"未修改天数:", kChild | WS_GROUP | SS_LEFT, 228, 70, 46, 8},
+        {1036, L"Edit", L"", tab | WS_BORDER | ES_AUTOHSCROLL, 276, 68, 40, 12},
     };
     EXPECT_EQ(t.items, expected);
 }

@@ -7,6 +7,7 @@
 
 #include "dialog/LogMenu.h"
 #include "res/resource.h"
+#include "tests/dialog/LogRows.h"
 #include "tests/dialog/SweepDlgDriver.h"
 #include "tests/support/TempTree.h"
 
@@ -47,6 +48,7 @@ TEST(LogKeys, CtrlASelectsEveryRowAndCtrlCCopiesThem)
     int rows = 0;
     int selected = 0;
     std::wstring stamp;
+    std::wstring changed;
     std::wstring copied;
     SweepDlgDriver::Run([&](SweepDlgDriver& d) {
         d.SetCheck(IDC_CHECK_DELETE_FILES, true);
@@ -57,16 +59,25 @@ TEST(LogKeys, CtrlASelectsEveryRowAndCtrlCCopiesThem)
         rows = ListView_GetItemCount(list);
         selected = ListView_GetSelectedCount(list);
         stamp = d.Rows().at(0).first;
+        wchar_t cell[64] = {};
+        ListView_GetItemText(list, 1, 3, cell, 64);
+        changed = cell;
         copied = ClipboardText(d.Window());
     });
     EXPECT_EQ(rows, 5);
     EXPECT_EQ(selected, rows);
-    // Every column: the size column holds each pass's total in its heading row.
-    EXPECT_EQ(copied, stamp + L"\t清除包含关键字[_tmp]的文件(关键字不区分大小写)。\t0 字节\r\n"
-                      L"√\t" + tree.Path(L"a_tmp.txt") + L"\t0 字节\r\n"
-                      L"\t\t\r\n" +
-                      stamp + L"\t清除包含关键字[_tmp]的目录。\t0 字节\r\n"
-                      L"\t\t\r\n");
+    // Every column: the size column holds each pass's total in its heading row, the last
+    // change column each object's.
+    EXPECT_TRUE(IsTimeStamp(changed)) << changed;
+    EXPECT_EQ(copied, stamp +
+                          L"\t清除包含关键字[_tmp]的文件(关键字不区分大小写)。\t0 字节\t\r\n"
+                          L"√\t" +
+                          tree.Path(L"a_tmp.txt") + L"\t0 字节\t" + changed +
+                          L"\r\n"
+                          L"\t\t\t\r\n" +
+                          stamp +
+                          L"\t清除包含关键字[_tmp]的目录。\t0 字节\t\r\n"
+                          L"\t\t\t\r\n");
 }
 
 namespace {

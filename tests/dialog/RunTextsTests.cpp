@@ -52,7 +52,7 @@ TEST(RunTexts, EachReportGivesItsRowsAndStatus)
     };
     for (const ReportCase& c : cases) {
         SCOPED_TRACE(c.status + (c.rows.empty() ? L"" : c.rows[0].second));
-        RunTexts texts(L"junk", 0, c.preview);
+        RunTexts texts(L"junk", 0, c.preview, L"", 0);
         std::vector<RunTexts::Row> rows;
         WString status;
         texts.Add({c.kind, c.pass, c.outcome, c.stopped, c.text}, rows, status);
@@ -63,7 +63,7 @@ TEST(RunTexts, EachReportGivesItsRowsAndStatus)
 
 TEST(RunTexts, EndsOfAPreview)
 {
-    RunTexts texts(L"junk", 0, true);
+    RunTexts texts(L"junk", 0, true, L"", 0);
     EXPECT_EQ(texts.EndText(RunEnd::Stopped, false, L"D:\\a"), L"预览[D:\\a]已停止!");
     EXPECT_EQ(texts.EndText(RunEnd::FolderUnavailable, false, L"D:\\a"),
               L"无法打开清理路径或核实它的位置，未删除任何对象，请确认!");
@@ -93,7 +93,7 @@ RunReport Boundary(RunReport::Kind kind, Pass pass, ULONGLONG total = 0)
 
 TEST(RunTexts, SizesOfObjectsPassesAndWhatAPreviewWouldFree)
 {
-    RunTexts texts(L"junk", 0, true);
+    RunTexts texts(L"junk", 0, true, L"", 0);
     std::vector<RunTexts::Row> rows;
     WString status;
     // Files: one outside the folders the folder pass lists, two inside them.

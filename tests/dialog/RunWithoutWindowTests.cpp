@@ -76,10 +76,21 @@ TEST(RunWithoutWindow, GivesTheDialogsRowsAtTheNormalPriority)
         if (++deletions == 20) heldInVain = ::WaitForSingleObject(caughtUp, 10000) != WAIT_OBJECT_0;
     });
     EventOwner owner;
-    RunTexts texts(L"junk", 0, false);
+    RunTexts texts(L"junk", 0, false, L"", 0);
     std::vector<Row> rows;
     {
-        CleanJob job({ToLongPath(tree.Root()), tree.Root(), L"junk", 0, 0, true, true, false},
+        CleanJob job({ToLongPath(tree.Root()),
+                      tree.Root(),
+                      L"junk",
+                      0,
+                      0,
+                      true,
+                      true,
+                      false,
+                      false,
+                      nullptr,
+                      {},
+                      0},
                      owner);
         rows = Normalised(LogRowsOf(owner.Follow(job, texts, [&](size_t count) {
             if (count >= 20) ::SetEvent(caughtUp);  // the heading and 19 objects

@@ -57,14 +57,23 @@ SIZE TextExtent(HWND hWnd, const std::wstring& text, HFONT hFont = NULL)
     return extent;
 }
 
-// The first column is `first` wide, the last `last`, and the second fills the rest of the list.
-void ExpectColumnsFill(HWND hList, int first, int last)
+// The last-change column at the scale: 130 pixels at 96 DPI.
+int ChangedColumn(UINT dpi)
+{
+    return static_cast<int>(130 * dpi / 96);
+}
+
+// The first column is `first` wide, the size column `size`, the last `last`, and the second
+// fills the rest of the list.
+void ExpectColumnsFill(HWND hList, int first, int size, int last)
 {
     CRect client;
     ::GetClientRect(hList, &client);
     EXPECT_EQ(::SendMessageW(hList, LVM_GETCOLUMNWIDTH, 0, 0), first);
-    EXPECT_EQ(::SendMessageW(hList, LVM_GETCOLUMNWIDTH, 1, 0), client.Width() - first - last);
-    EXPECT_EQ(::SendMessageW(hList, LVM_GETCOLUMNWIDTH, 2, 0), last);
+    EXPECT_EQ(::SendMessageW(hList, LVM_GETCOLUMNWIDTH, 1, 0),
+              client.Width() - first - size - last);
+    EXPECT_EQ(::SendMessageW(hList, LVM_GETCOLUMNWIDTH, 2, 0), size);
+    EXPECT_EQ(::SendMessageW(hList, LVM_GETCOLUMNWIDTH, 3, 0), last);
 }
 
 }  // namespace
@@ -82,14 +91,23 @@ TEST(DialogScale, TextsFitNothingOverlapsColumnsFill)
         ASSERT_EQ(GetWindowDpi(d.Window()), scale->dpi);
         CRect client;
         ::GetClientRect(d.Window(), &client);
-        const int checkBoxes[] = {IDC_CHECK_EXACT_MATCH, IDC_CHECK_MATCH_CASE,
+        const int checkBoxes[] = {IDC_CHECK_EXACT_MATCH,    IDC_CHECK_MATCH_CASE,
                                   IDC_CHECK_DELETE_FOLDERS, IDC_CHECK_DELETE_FILES,
-                                  IDC_CHECK_PREVIEW, IDC_CHECK_RECYCLE};
-        const int others[] = {IDC_STATIC_PATH_LABEL, IDC_EDIT_PATH,
-                              IDC_BUTTON_BROWSE,     IDC_STATIC_KEYWORD_LABEL,
-                              IDC_COMBO_KEYWORD,     IDC_STATIC_WARNING,
-                              IDC_LIST_LOG,          IDC_STATIC_STATUS,
-                              IDC_BUTTON_CLEAN,      IDCANCEL};
+                                  IDC_CHECK_PREVIEW,        IDC_CHECK_RECYCLE};
+        const int others[] = {IDC_STATIC_PATH_LABEL,
+                              IDC_EDIT_PATH,
+                              IDC_BUTTON_BROWSE,
+                              IDC_STATIC_KEYWORD_LABEL,
+                              IDC_COMBO_KEYWORD,
+                              IDC_STATIC_WARNING,
+                              IDC_LIST_LOG,
+                              IDC_STATIC_STATUS,
+                              IDC_BUTTON_CLEAN,
+                              IDCANCEL,
+                              IDC_STATIC_EXCLUDE_LABEL,
+                              IDC_EDIT_EXCLUDE,
+                              IDC_STATIC_AGE_LABEL,
+                              IDC_EDIT_AGE};
         std::vector<int> controls(std::begin(checkBoxes), std::end(checkBoxes));
         controls.insert(controls.end(), std::begin(others), std::end(others));
 
@@ -119,7 +137,8 @@ TEST(DialogScale, TextsFitNothingOverlapsColumnsFill)
         }
 
         const HWND hList = d.Item(IDC_LIST_LOG);
-        ExpectColumnsFill(hList, scale->operationColumn, scale->sizeColumn);
+        ExpectColumnsFill(hList, scale->operationColumn, scale->sizeColumn,
+                          ChangedColumn(scale->dpi));
         // A run's heading row: its time stamp fits the first column, its text the row; the
         // widest size fits the last.
         LVITEMW item = {};
@@ -133,6 +152,7 @@ TEST(DialogScale, TextsFitNothingOverlapsColumnsFill)
                                               ANSI_CHARSET, 0, 0, 0, 0, L"宋体");
         EXPECT_LE(TextExtent(hList, item.pszText, hCellFont).cx, scale->operationColumn);
         EXPECT_LE(TextExtent(hList, L"1023 字节", hCellFont).cx, scale->sizeColumn);
+        EXPECT_LE(TextExtent(hList, item.pszText, hCellFont).cx, ChangedColumn(scale->dpi));
         ::DeleteObject(hCellFont);
 
         const HWND hHeader = reinterpret_cast<HWND>(::SendMessageW(hList, LVM_GETHEADER, 0, 0));
@@ -156,7 +176,7 @@ TEST(DialogScale, MovingToA200PercentMonitorRescalesColumnsAndIcons)
         ::GetWindowRect(d.Window(), &window);
         ::SendMessageW(d.Window(), WM_DPICHANGED, MAKEWPARAM(192, 192),
                        reinterpret_cast<LPARAM>(&window));
-        ExpectColumnsFill(d.Item(IDC_LIST_LOG), 200, 160);
+        ExpectColumnsFill(d.Item(IDC_LIST_LOG), 200, 160, ChangedColumn(192));
         const auto icon = [&d](WPARAM which) {
             return IconWidth(
                 reinterpret_cast<HICON>(::SendMessageW(d.Window(), WM_GETICON, which, 0)));

@@ -40,16 +40,16 @@ TEST(SweepDlgStartUp, EveryControlShowsItsDefault)
     });
 }
 
-TEST(SweepDlgStartUp, LogHasThreeColumnsFillingItsWidth)
+TEST(SweepDlgStartUp, LogHasFourColumnsFillingItsWidth)
 {
     SweepDlgDriver::Run([](SweepDlgDriver& d) {
         const HWND hList = d.Item(IDC_LIST_LOG);
         const HWND hHeader = reinterpret_cast<HWND>(::SendMessageW(hList, LVM_GETHEADER, 0, 0));
-        ASSERT_EQ(::SendMessageW(hHeader, HDM_GETITEMCOUNT, 0, 0), 3);
+        ASSERT_EQ(::SendMessageW(hHeader, HDM_GETITEMCOUNT, 0, 0), 4);
 
-        const wchar_t* titles[] = {L"操作", L"操作对象", L"大小"};
-        const int formats[] = {LVCFMT_LEFT, LVCFMT_LEFT, LVCFMT_RIGHT};
-        for (int column = 0; column < 3; ++column) {
+        const wchar_t* titles[] = {L"操作", L"操作对象", L"大小", L"修改时间"};
+        const int formats[] = {LVCFMT_LEFT, LVCFMT_LEFT, LVCFMT_RIGHT, LVCFMT_CENTER};
+        for (int column = 0; column < 4; ++column) {
             wchar_t buffer[64] = {};
             LVCOLUMNW info = {};
             info.mask = LVCF_TEXT | LVCF_FMT;
@@ -64,8 +64,9 @@ TEST(SweepDlgStartUp, LogHasThreeColumnsFillingItsWidth)
         ::GetClientRect(hList, &client);
         EXPECT_EQ(::SendMessageW(hList, LVM_GETCOLUMNWIDTH, 0, 0), 100);
         EXPECT_EQ(::SendMessageW(hList, LVM_GETCOLUMNWIDTH, 1, 0),
-                  client.right - client.left - 180);
+                  client.right - client.left - 310);
         EXPECT_EQ(::SendMessageW(hList, LVM_GETCOLUMNWIDTH, 2, 0), 80);
+        EXPECT_EQ(::SendMessageW(hList, LVM_GETCOLUMNWIDTH, 3, 0), 130);
 
         EXPECT_EQ(::SendMessageW(hList, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0),
                   LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);

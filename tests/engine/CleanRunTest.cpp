@@ -56,7 +56,8 @@ private:
 
 CleanRequest Request(const TempTree& tree, const std::wstring& keyword, bool preview = false)
 {
-    return {tree.LongPath(L""), tree.Root(), keyword, 0, 0, true, true, preview, false, nullptr};
+    return {
+        tree.LongPath(L""), tree.Root(), keyword, 0, 0, true, true, preview, false, nullptr, {}, 0};
 }
 
 class CleanRun : public ::testing::Test {

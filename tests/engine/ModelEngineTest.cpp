@@ -1,6 +1,7 @@
 // The engine on a model of Windows' file system: the answers Wine never gives (marked links,
 // the POSIX disposition, volumes that refuse a listing class or a flag, System32 redirection,
 // server-side links) and faults at any point of a run.
+#include "engine/MatchRule.h"
 #include "engine/OpenObject.h"
 #include "engine/PathCheck.h"
 #include "engine/TreeWalk.h"
@@ -43,7 +44,9 @@ protected:
                 true,
                 preview,
                 false,
-                nullptr};
+                nullptr,
+                {},
+                0};
     }
 
     // A run of both passes on the chosen folder (`kRoot` unless named).
@@ -383,9 +386,8 @@ TEST_F(ModelRun, TheWalkTotalsEachMatchedFolder)
         OpenObject::OpenRoot(fs, ModelFileSystem::LongPath(kRoot));
     ASSERT_TRUE(root);
     PathList files, folders;
-    FindMatches(
-        *root, kRoot, [](const WString& name) { return name.find(_T("_tmp")) != WString::npos; },
-        &files, &folders, stop);
+    FindMatches(*root, kRoot, MatchRule(_T("_tmp"), 0, 1, Exclusions(), 0, 0), &files, &folders,
+                stop);
     std::vector<ULONGLONG> sizes;
     for (const PathList* list : {&files, &folders})
         for (const PathEntry& entry : *list) sizes.push_back(entry.size);

@@ -33,7 +33,7 @@ public:
 CleanRequest Request(const WString& longPath, const WString& shown, const WString& keyword,
                      bool preview)
 {
-    return {longPath, shown, keyword, 0, 0, true, true, preview, false, nullptr};
+    return {longPath, shown, keyword, 0, 0, true, true, preview, false, nullptr, {}, 0};
 }
 
 class ModelBackend : public Backend {

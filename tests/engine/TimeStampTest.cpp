@@ -65,6 +65,32 @@ TEST(GetTimeStamp, IsTheCurrentLocalTime)
     EXPECT_EQ(19u, stamp.size());
 }
 
+// A FILETIME is 100 ns since 1601 in UTC; its text is the local time of the same moment.
+TEST(FileTimeText, IsTheLocalTimeOfTheMoment)
+{
+    EXPECT_EQ(FileTimeAt(0), 116444736000000000ULL);
+    EXPECT_EQ(FileTimeAt(1700000000), 116444736000000000ULL + 1700000000ULL * 10000000ULL);
+    for (const time_t moment : {time_t(0), time_t(1700000000), time_t(2147483647)}) {
+        time_t back = 1;
+        EXPECT_TRUE(MomentOfFileTime(FileTimeAt(moment), back));
+        EXPECT_EQ(back, moment);
+        EXPECT_TRUE(MomentOfFileTime(FileTimeAt(moment) + 9999999, back));
+        EXPECT_EQ(back, moment);
+        struct tm local = {};
+        ASSERT_TRUE(CTime(moment).GetLocalTm(&local));
+        EXPECT_EQ(FileTimeText(FileTimeAt(moment)), FormatTimeStamp(local));
+    }
+    EXPECT_EQ(FileTimeText(0), WString());  // no time was read
+    time_t before = 0;
+    EXPECT_TRUE(MomentOfFileTime(FileTimeAt(0) - 1, before));
+    EXPECT_EQ(before, -1);
+    // 2100-01-01: beyond a 32-bit time_t, whose text would be another date; none is shown.
+    const ULONGLONG past2038 = FileTimeAt(0) + 4102444800ULL * 10000000ULL;
+    time_t moment = 0;
+    EXPECT_EQ(MomentOfFileTime(past2038, moment), sizeof(time_t) > 4);
+    EXPECT_EQ(FileTimeText(past2038).empty(), sizeof(time_t) == 4);
+}
+
 TEST(CTime, BreaksDownIntoItsOwnBufferWhenGivenNone)
 {
     const CTime first(0), second(86400 * 365);

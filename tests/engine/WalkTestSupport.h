@@ -3,7 +3,7 @@
 // to it.
 
 #include "engine/FileSystem.h"
-#include "engine/KeywordRules.h"
+#include "engine/MatchRule.h"
 #include "engine/OpenObject.h"
 #include "engine/TreeWalk.h"
 #include "tests/support/TempTree.h"
@@ -20,11 +20,10 @@ inline std::shared_ptr<const OpenObject> OpenTree(const TempTree& tree,
     return OpenObject::OpenRoot(SystemFileSystem(), tree.LongPath(relative));
 }
 
-inline NameTest Keyword(const std::wstring& keyword, int exact = 0, int matchCase = 0)
+// The rule of a run with the keyword and options alone.
+inline MatchRule Keyword(const std::wstring& keyword, int exact = 0, int matchCase = 0)
 {
-    return [=](const std::wstring& name) {
-        return NameMatchesKeyword(name, keyword, exact, matchCase);
-    };
+    return MatchRule(keyword, exact, matchCase, Exclusions(), 0, 0);
 }
 
 struct Found {

@@ -385,6 +385,7 @@ NTSTATUS ModelFileSystem::QueryDirectory(HANDLE folder, ULONG infoClass, bool re
         const ULONG nameBytes = static_cast<ULONG>(entry.first.size() * sizeof(WCHAR));
         const LONGLONG endOfFile = static_cast<LONGLONG>(node.size);
         std::memcpy(record + nt::kRecordEndOfFile, &endOfFile, sizeof endOfFile);
+        std::memcpy(record + nt::kRecordLastWriteTime, &node.lastWrite, sizeof node.lastWrite);
         std::memcpy(record + nt::kRecordAttributes, &attributes, sizeof attributes);
         std::memcpy(record + nt::kRecordNameLength, &nameBytes, sizeof nameBytes);
         if (layout->tag != nt::kNone && node.tag)

@@ -102,6 +102,7 @@ public:
         WString target;  // where a name surrogate leads
         ULONGLONG id = 0;
         ULONGLONG size = 0;
+        ULONGLONG lastWrite = 0;  // FILETIME
         int names = 1;
         std::vector<std::pair<WString, std::shared_ptr<Node>>> children;  // in listing order
         // Rights and states
