@@ -68,6 +68,8 @@ private:
     // Shows at most `most` of the reports that wait; returns how many it showed.
     size_t ShowRunProgress(size_t most);
     void ShowRow(const RunTexts::Row& row);
+    // The run is over and every row it reported is shown.
+    void FinishRun();
     void ShowRunEnd(RunEnd end, bool faulted);
     // During a run the inputs are disabled and "现在清理" is "停止".
     void SetRunning(bool bRunning);
@@ -109,13 +111,16 @@ private:
     std::unique_ptr<RunTexts> m_runTexts;
     HWND m_hRunWindow;  // what the job's thread posts to: set before it starts, never while it goes
     CString m_runFolderText;  // the folder text as read when the run began
-    DWORD_PTR m_headingRow;   // the item data of the pass's heading row, which sorting may move
+    bool m_bRunOver;          // the job has ended; its last rows may still wait
+    RunEnd m_runEnd;
+    bool m_bRunFaulted;
+    size_t m_headingRow;      // the log's id of the pass's heading row, which sorting may move
 
-    // The preview whose picks apply: its inputs, and its "○" rows (item data) with their
+    // The preview whose picks apply: its inputs, and its "○" rows (the log's ids) with their
     // objects, in the order listed.
     bool m_bPicksApply;
     Inputs m_pickInputs;
-    std::vector<std::pair<DWORD_PTR, PathEntry>> m_pickRows;
+    std::vector<std::pair<size_t, PathEntry>> m_pickRows;
     bool m_bCloseAfterRun;
     WString m_startFolder;
 };

@@ -17,14 +17,6 @@ int NextSelected(CListCtrl& list, int after)
                                              MAKELPARAM(LVNI_SELECTED, 0)));
 }
 
-LogCells RowCells(CListCtrl& list, int row, int columns)
-{
-    LogCells cells;
-    for (int column = 0; column < columns; ++column)
-        cells.push_back(list.GetItemText(row, column).Text());
-    return cells;
-}
-
 // The object a row names: its second cell, on a row marked as an object's; else empty.
 WString ObjectOfRow(CListCtrl& list, int row)
 {
@@ -53,7 +45,7 @@ void OpenObjectFolder(const WString& object)
     if (SUCCEEDED(com)) ::CoUninitialize();
 }
 
-void SaveLog(CListCtrl& list, HWND owner)
+void SaveLog(CListCtrlCl& list, HWND owner)
 {
     CString filter = UiText(IDS_SAVE_LOG_FILTER);
     WString filters = filter.Text();
@@ -79,22 +71,26 @@ void SaveLog(CListCtrl& list, HWND owner)
 
 }  // namespace
 
-std::vector<LogCells> LogRows(CListCtrl& list, bool selectedOnly)
+std::vector<LogCells> LogRows(CListCtrlCl& list, bool selectedOnly)
 {
     CHeaderCtrl* header = list.GetHeaderCtrl();
-    const int columns = header != NULL ? header->GetItemCount() : 0;
-    std::vector<LogCells> rows;
+    const size_t columns = header != NULL ? static_cast<size_t>(header->GetItemCount()) : 0;
+    std::vector<size_t> positions;
     if (selectedOnly) {
-        for (int row = NextSelected(list, -1); row >= 0; row = NextSelected(list, row))
-            rows.push_back(RowCells(list, row, columns));
+        positions = list.SelectedRows();
     } else {
-        for (int row = 0; row < list.GetItemCount(); ++row)
-            rows.push_back(RowCells(list, row, columns));
+        positions.resize(list.Rows().GetRowCount());
+        for (size_t row = 0; row < positions.size(); ++row) positions[row] = row;
     }
+    const LogStore::Snapshot snapshot = list.Rows().Take(positions, columns);
+    std::vector<LogCells> rows(positions.size());
+    for (size_t row = 0; row < rows.size(); ++row)
+        rows[row].assign(snapshot.cells.begin() + static_cast<ptrdiff_t>(row * columns),
+                         snapshot.cells.begin() + static_cast<ptrdiff_t>((row + 1) * columns));
     return rows;
 }
 
-void CopyLogRows(CListCtrl& list, HWND owner)
+void CopyLogRows(CListCtrlCl& list, HWND owner)
 {
     WString text;
     for (const LogCells& row : LogRows(list, true)) text += LogLine(row) + L"\r\n";

@@ -8,10 +8,10 @@
 #include <vector>
 
 // The rows' texts in every column the list has; only the selected rows when asked.
-std::vector<LogCells> LogRows(CListCtrl& list, bool selectedOnly);
+std::vector<LogCells> LogRows(CListCtrlCl& list, bool selectedOnly);
 
 // The selected rows on the clipboard as Unicode text: a line each, the columns tab-separated.
-void CopyLogRows(CListCtrl& list, HWND owner);
+void CopyLogRows(CListCtrlCl& list, HWND owner);
 
 // Shows the menu at a screen point, or below the focused row for (-1, -1) (Shift+F10, the menu
 // key), and does what is chosen.

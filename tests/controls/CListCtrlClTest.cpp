@@ -1,5 +1,4 @@
 #include "controls/CListCtrlCl.h"
-#include "controls/RowData.h"
 #include "tests/controls/ReportListHost.h"
 #include "tests/support/Pixels.h"
 #include "framework/CRect.h"
@@ -15,9 +14,15 @@ namespace {
 
 using Texts = std::vector<std::wstring>;
 
-const RowData& RowOf(CListCtrlCl& list, int row)
+// What the list's store keeps for the row shown at `row`.
+size_t KeptCount(CListCtrlCl& list, int row)
 {
-    return *reinterpret_cast<const RowData*>(list.GetItemData(row));
+    return list.Rows().GetCellCount(list.GetRowId(row));
+}
+
+LPCTSTR Kept(CListCtrlCl& list, int row, int column)
+{
+    return list.Rows().GetText(list.GetRowId(row), column);
 }
 
 int ColumnFormat(HWND hList, int column)
@@ -39,7 +44,7 @@ TEST(ReportListColumns, AppendsWhateverIndexIsGiven)
 
     ASSERT_EQ(4, Header_GetItemCount(host.HeaderWindow()));
     list.AddRow(L"0", L"1", L"2", L"3", L"not read");
-    EXPECT_EQ(4, RowOf(list, 0).GetCount());
+    EXPECT_EQ(4u, KeptCount(list, 0));
     const wchar_t* titles[] = {L"first", L"second", L"third", L"fourth"};
     const int widths[] = {80, 90, 100, 110};
     for (int i = 0; i < 4; ++i) {
@@ -80,8 +85,8 @@ TEST(ReportListColumns, KeepsCountTitleAndCodeWhenTheInsertionFails)
     EXPECT_EQ(1, Header_GetItemCount(host.HeaderWindow()));
     // The count grew all the same: rows read a text for the refused column too.
     list.AddRow(L"a", L"b");
-    EXPECT_EQ(2, RowOf(list, 0).GetCount());
-    EXPECT_STREQ(L"b", RowOf(list, 0).GetText(1));
+    EXPECT_EQ(2u, KeptCount(list, 0));
+    EXPECT_STREQ(L"b", Kept(list, 0, 1));
     EXPECT_EQ(2, host.Header().m_astrTitles.GetSize());
     EXPECT_STREQ(L"refused", host.Header().m_astrTitles[1]);
     EXPECT_STREQ(L"02", host.Header().m_strAlignCodes);
@@ -102,9 +107,9 @@ TEST(ReportListRows, ShowsAndCopiesOneTextPerColumn)
     EXPECT_EQ((Texts{L"√", L"", L"12:00:01"}), host.ShownColumn(0));
     EXPECT_EQ((Texts{L"C:\\data\\old.tmp", L"", L"删除文件"}), host.ShownColumn(1));
     EXPECT_EQ(L"", host.ShownColumn(2)[2]);  // no third column to show it
-    for (int row = 0; row < 3; ++row) EXPECT_EQ(2, RowOf(list, row).GetCount());
-    EXPECT_STREQ(L"C:\\data\\old.tmp", RowOf(list, 0).GetText(1));
-    EXPECT_STREQ(L"删除文件", RowOf(list, 2).GetText(1));
+    for (int row = 0; row < 3; ++row) EXPECT_EQ(2u, KeptCount(list, row));
+    EXPECT_STREQ(L"C:\\data\\old.tmp", Kept(list, 0, 1));
+    EXPECT_STREQ(L"删除文件", Kept(list, 2, 1));
 }
 
 TEST(ReportListRows, KeepsALongTextWholeForSorting)
@@ -114,7 +119,7 @@ TEST(ReportListRows, KeepsALongTextWholeForSorting)
     CListCtrlCl& list = host.List();
     const std::wstring longText = std::wstring(300, L'a') + L"z";
     list.AddRow(L"1", longText.c_str());
-    EXPECT_EQ(longText, RowOf(list, 0).GetText(1));
+    EXPECT_EQ(longText, Kept(list, 0, 1));
 
     // Equal for their first 300 bytes: only the whole copies can order them.
     const std::wstring longerA = std::wstring(300, L'a') + L"b";
@@ -123,21 +128,24 @@ TEST(ReportListRows, KeepsALongTextWholeForSorting)
     EXPECT_EQ((Texts{L"2", L"1"}), host.ShownColumn(0));
 }
 
-TEST(ReportListRows, StoresNoTextWithoutColumnsAndSortsForeignRowsAsEmpty)
+TEST(ReportListRows, StoresNoTextWithoutColumnsAndSortsShortRowsAsEmpty)
 {
     ReportListHost host;
     CListCtrlCl& list = host.List();
     list.AddRow(L"lonely");
-    EXPECT_EQ(0, RowOf(list, 0).GetCount());
+    EXPECT_EQ(1, list.GetItemCount());
+    EXPECT_EQ(0u, KeptCount(list, 0));
 
-    // A row inserted behind the list's back carries no texts: it sorts as empty texts.
+    // A row added before a column existed has no text there: it sorts as the empty text.
     ReportListHost other;
-    other.AddLogColumns();
+    other.List().AddColumn(0, L"操作", LVCFMT_LEFT, 100);
+    other.List().AddRow(L"short");
+    other.List().AddColumn(1, L"操作对象", LVCFMT_LEFT, 100);
     other.List().AddRow(L"b", L"2");
-    other.List().InsertItem(1, L"foreign");
     other.List().AddRow(L"a", L"1");
     other.ClickColumn(1);  // numbers: the empty text is 0
-    EXPECT_EQ((Texts{L"foreign", L"a", L"b"}), other.ShownColumn(0));
+    EXPECT_EQ((Texts{L"short", L"a", L"b"}), other.ShownColumn(0));
+    EXPECT_EQ((Texts{L"", L"1", L"2"}), other.ShownColumn(1));
 }
 
 // Rows of (operation, object) texts added in order.
@@ -253,13 +261,13 @@ TEST(ReportListSorting, SortsByTheRowsValuesWhereTheyHaveThem)
     EXPECT_EQ((Texts{L"blank", L"c", L"b", L"a"}), host.ShownColumn(1));
 
     // A cell set later is shown, found where the sort moved its row, and sorted by.
-    const int blank = list.FindRow(list.GetItemData(0));
+    const int blank = list.FindRow(list.GetRowId(0));
     ASSERT_EQ(0, blank);
     list.SetCellText(blank, 2, L"1.00 MB");
     list.SetSortValue(blank, 2, 1048576);
     host.ClickColumn(2);  // descending
     EXPECT_EQ((Texts{L"1.00 MB", L"12.5 KB", L"2.00 KB", L"999 字节"}), host.ShownColumn(2));
-    EXPECT_STREQ(L"1.00 MB", RowOf(list, 0).GetText(2));
+    EXPECT_STREQ(L"1.00 MB", Kept(list, 0, 2));
 }
 
 }  // namespace
