@@ -38,6 +38,7 @@ CListCtrlCl::CListCtrlCl()
       m_nFontHeight(12),
       m_nFontWidth(0),
       m_bDeferCount(FALSE),
+      m_nShownRows(0),
       m_crText(RGB(255, 255, 255))
 {
 }
@@ -76,7 +77,15 @@ void CListCtrlCl::DeferRowCount(BOOL bDefer)
 void CListCtrlCl::ShowRowCount()
 {
     // Rows are only ever appended: what is shown stays where it is.
-    SendMessage(LVM_SETITEMCOUNT, m_rows.GetRowCount(), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    m_nShownRows = m_rows.GetRowCount();
+    SendMessage(LVM_SETITEMCOUNT, m_nShownRows, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+}
+
+void CListCtrlCl::RedrawRow(int nRow)
+{
+    // A row the list view does not know of yet is drawn when it learns of it.
+    if (static_cast<size_t>(nRow) < m_nShownRows)
+        SendMessage(LVM_REDRAWITEMS, static_cast<WPARAM>(nRow), nRow);
 }
 
 BOOL CListCtrlCl::SetRowTextColor(COLORREF crText)
@@ -89,7 +98,7 @@ void CListCtrlCl::SetCellText(int nRow, int nColumn, LPCTSTR lpszText)
 {
     if (nRow < 0 || static_cast<size_t>(nRow) >= m_rows.GetRowCount()) return;
     m_rows.SetText(GetRowId(nRow), nColumn, lpszText);
-    SendMessage(LVM_REDRAWITEMS, static_cast<WPARAM>(nRow), nRow);
+    RedrawRow(nRow);
 }
 
 void CListCtrlCl::SetSortValue(int nRow, int nColumn, ULONGLONG value)
@@ -133,12 +142,16 @@ BOOL CListCtrlCl::SetCheck(int nRow, BOOL bCheck)
 void CListCtrlCl::SetRowCheck(int nRow, int nCheck)
 {
     m_rows.SetCheck(GetRowId(nRow), nCheck);
-    SendMessage(LVM_REDRAWITEMS, static_cast<WPARAM>(nRow), nRow);
+    RedrawRow(nRow);
 }
 
 void CListCtrlCl::SelectAll()
 {
+    // One repaint, not one invalidation per row.
+    SetRedraw(FALSE);
     SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
+    SetRedraw(TRUE);
+    InvalidateRect(NULL);
 }
 
 std::vector<size_t> CListCtrlCl::SelectedRows() const

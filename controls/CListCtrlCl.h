@@ -69,6 +69,7 @@ private:
     void ToggleSelectedChecks();
     void SetRowCheck(int nRow, int nCheck);
     void ShowRowCount();
+    void RedrawRow(int nRow);
 
     BOOL m_bAscending;
     int m_nSortColumn;
@@ -76,6 +77,7 @@ private:
     int m_nFontHeight;
     int m_nFontWidth;
     BOOL m_bDeferCount;
+    size_t m_nShownRows;  // the count the list view was last told
     COLORREF m_crText;
     CHeaderCtrlCl m_header;
     LogStore m_rows;

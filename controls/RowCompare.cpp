@@ -106,6 +106,8 @@ SortKey MakeSortKey(LPCTSTR text, const ULONGLONG* value)
     key.text = text;
     key.valued = value != nullptr;
     key.value = value != nullptr ? *value : 0;
+    // A sort value decides against any other cell: the text is not read.
+    if (key.valued) return key;
     key.kind = IsNumberText(text) ? SortKey::Number
                                   : (IsDateText(text) ? SortKey::Date : SortKey::Text);
     key.number = ReadNumber(text);

@@ -3,6 +3,7 @@
 
 #include "controls/CButtonCl.h"
 #include "controls/CListCtrlCl.h"
+#include "dialog/LogExport.h"
 #include "dialog/RunTexts.h"
 #include "framework/CComboBox.h"
 #include "framework/CDialog.h"
@@ -50,6 +51,9 @@ protected:
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     // The log's context menu and its Ctrl+C and Ctrl+A (LogMenu).
     LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
+    // A copy's text is ready, or a log could not be saved (LogExport).
+    LRESULT OnLogCopied(WPARAM wParam, LPARAM lParam);
+    LRESULT OnLogSaveFailed(WPARAM wParam, LPARAM lParam);
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
     DECLARE_MESSAGE_MAP()
@@ -87,6 +91,7 @@ private:
     void DropPicks();
 
     CListCtrlCl m_listLog;
+    LogExports m_logExports;
     CEdit m_editPath;
     CStatic m_staticPathLabel;
     CButtonCl m_btnExit;

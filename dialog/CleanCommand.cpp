@@ -113,8 +113,14 @@ LRESULT CSweepDlg::OnRunTimer(WPARAM wParam, LPARAM)
     if (wParam != kRunTimer || !IsRunning()) return 0;
     const DWORD start = ::GetTickCount();
     bool drained = false;
+    // The list view learns of the tick's rows once, the newest in view.
+    m_listLog.DeferRowCount(TRUE);
     while (!drained && ::GetTickCount() - start < kTickMilliseconds)
         drained = ShowRunProgress(kReportsPerBatch) < kReportsPerBatch;
+    const int shownBefore = m_listLog.GetItemCount();
+    m_listLog.DeferRowCount(FALSE);
+    if (m_listLog.GetItemCount() != shownBefore)
+        m_listLog.EnsureVisible(m_listLog.GetItemCount() - 1, FALSE);
     if (!drained) return 0;
     // Nothing left: the job tells again when more comes, or the run is over.
     KillTimer(kRunTimer);
@@ -122,20 +128,14 @@ LRESULT CSweepDlg::OnRunTimer(WPARAM wParam, LPARAM)
     return 0;
 }
 
-// Takes in what the run reported since the last time: the rows in one batch, the newest in
-// view, and the latest status.
+// Takes in what the run reported since the last time: the rows, and the latest status.
 size_t CSweepDlg::ShowRunProgress(size_t most)
 {
     const std::vector<RunReport> reports = m_run->TakeReports(most);
     std::vector<RunTexts::Row> rows;
     WString status;
     for (const RunReport& report : reports) m_runTexts->Add(report, rows, status);
-    if (!rows.empty()) {
-        m_listLog.DeferRowCount(TRUE);
-        for (const RunTexts::Row& row : rows) ShowRow(row);
-        m_listLog.DeferRowCount(FALSE);
-        m_listLog.EnsureVisible(m_listLog.GetItemCount() - 1, FALSE);
-    }
+    for (const RunTexts::Row& row : rows) ShowRow(row);
     if (!status.empty()) SetDlgItemText(IDC_STATIC_STATUS, status.c_str());
     return reports.size();
 }
