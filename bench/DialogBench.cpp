@@ -134,12 +134,19 @@ public:
                   ++m_count;
                   Sleep(50);
               }
+              m_done = true;
           })
     {
     }
+    // Handles this thread's messages meanwhile: the probe may be waiting for its answer.
     void Stop()
     {
         m_stop = true;
+        while (!m_done) {
+            MSG msg;
+            while (PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+            Sleep(1);
+        }
         m_thread.join();
     }
     double Longest() const { return m_longest; }
@@ -147,6 +154,7 @@ public:
 
 private:
     std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_done{false};
     double m_longest = 0, m_total = 0;
     long long m_count = 0;
     std::thread m_thread;

@@ -78,7 +78,11 @@ for size in $sizes; do
     run_step "$size" "$run" "$tree" "$survivors" "$bin/bench_engine.exe" "$win_tree" "$keyword"
     run_step "$size" "$run" "$tree" "$survivors" "$bin/bench_dialog.exe" "$win_tree" "$keyword" hidden
     run_step "$size" "$run" "$tree" "$survivors" "$bin/bench_dialog.exe" "$win_tree" "$keyword" visible
-    run_step "$size" "$run" "$tree" "$total" "$bin/bench_dialog.exe" "$win_tree" "$keyword" preview
+    # The first preview's window, its log sorted by size, is kept: SCRATCH/previewSIZE.bmp.
+    image=()
+    [ "$run" = 1 ] && image=("$(windows_path "$scratch/preview$size.bmp")")
+    run_step "$size" "$run" "$tree" "$total" "$bin/bench_dialog.exe" "$win_tree" "$keyword" preview \
+             "${image[@]}"
     run_step "$size" "$run" "$tree" "$survivors" "$bin/bench_peers.exe" "$win_tree" "$keyword"
   done
   # Where the dialog's time goes, once, at the smallest size (hooks slow it down).

@@ -306,11 +306,28 @@ void CListCtrlCl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     if (nRow < 0 || static_cast<size_t>(nRow) >= m_rows.GetRowCount()) return;
     const BOOL bSelected = (lpDrawItemStruct->itemState & ODS_SELECTED) != 0;
     const UINT dpi = GetWindowDpi(m_hWnd);
+
+    // The placement is measured with the GUI font, whatever font then draws the text. That
+    // font is made for the system's scale; the window's monitor may have another.
+    HGDIOBJ hGuiFont = ::GetStockObject(DEFAULT_GUI_FONT);
+    if (hGuiFont != nullptr) ::SelectObject(pDC->GetSafeHdc(), hGuiFont);
+    TEXTMETRIC tm;
+    pDC->GetTextMetrics(&tm);
+    const int nGuiHeight = ::MulDiv(tm.tmHeight, static_cast<int>(dpi), GetSystemDpi());
+    CFont font;
+    font.CreateFont(ScaleToDpi(m_nFontHeight, dpi), ScaleToDpi(m_nFontWidth, dpi), 0, 0,
+                    FW_DONTCARE, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"宋体");
+    pDC->SelectObject(&font);
+    pDC->SetTextColor(m_crText);
+
     LVCOLUMNW column = {};
     column.mask = LVCF_FMT | LVCF_WIDTH;
     for (int nColumn = 0;
          SendMessage(LVM_GETCOLUMNW, nColumn, reinterpret_cast<LPARAM>(&column)) != 0; ++nColumn)
-        DrawCell(pDC, nRow, nColumn, bSelected, dpi);
+        DrawCell(pDC, nRow, nColumn, bSelected, dpi, nGuiHeight);
+    // The cell font is deleted with `font`; it must not stay selected.
+    pDC->SelectStockObject(SYSTEM_FONT);
     DrawCheckBox(lpDrawItemStruct->hDC, nRow);
 }
 
@@ -338,8 +355,10 @@ void CListCtrlCl::DrawCheckBox(HDC hDC, int nRow)
                      rcIcon.top + (rcIcon.Height() - cy) / 2, ILD_NORMAL);
 }
 
-// Fills one cell and draws its text in the list's font, colour and the column's alignment.
-void CListCtrlCl::DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected, UINT dpi)
+// Fills one cell and draws its text in the font selected, the list's colour and the column's
+// alignment, centred as text of the GUI font's height would be.
+void CListCtrlCl::DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected, UINT dpi,
+                           int nGuiHeight)
 {
     CRect rcLabel;
     if (!GetSubItemRect(nRow, nColumn, LVIR_LABEL, rcLabel)) return;
@@ -355,24 +374,7 @@ void CListCtrlCl::DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected, UINT
     // FillSolidRect also leaves the fill as the DC's background colour for opaque text.
     pDC->FillSolidRect(&rcFill, bSelected ? ::GetSysColor(COLOR_HIGHLIGHT) : GetBkColor());
 
-    // The placement is measured with the GUI font, whatever font then draws the text. That
-    // font is made for the system's scale; the window's monitor may have another.
-    HGDIOBJ hGuiFont = ::GetStockObject(DEFAULT_GUI_FONT);
-    if (hGuiFont != nullptr) ::SelectObject(pDC->GetSafeHdc(), hGuiFont);
     const UINT nAlign = ColumnAlignment(m_header.m_strAlignCodes, nColumn);
-    TEXTMETRIC tm;
-    pDC->GetTextMetrics(&tm);
-    const int nGuiHeight = ::MulDiv(tm.tmHeight, static_cast<int>(dpi), GetSystemDpi());
     rcLabel.OffsetRect(0, CentringOffset(rcLabel.top, rcLabel.bottom, nGuiHeight));
-
-    pDC->SetTextColor(m_crText);
-    CFont font;
-    font.CreateFont(ScaleToDpi(m_nFontHeight, dpi), ScaleToDpi(m_nFontWidth, dpi), 0, 0,
-                    FW_DONTCARE, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"宋体");
-    pDC->SelectObject(&font);
     ::DrawTextW(pDC->GetSafeHdc(), szText, lstrlenW(szText), &rcLabel, nAlign);
-    // The cell font is deleted with `font`; it must not stay selected.
-    pDC->SelectStockObject(SYSTEM_FONT);
 }
-

@@ -61,7 +61,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected, UINT dpi);
+    void DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected, UINT dpi, int nGuiHeight);
     void DrawCheckBox(HDC hDC, int nRow);
     // The room the list view keeps for a box left of column 0's label; 0 without boxes.
     int CheckBoxWidth() const;
