@@ -301,6 +301,11 @@ int wmain(int argc, wchar_t** argv)
                 },
                 [&] { return ClipboardCharacters(dialog.Window()) > 0; },
                 CountField("rows", rows));
+            // The picture: the largest first, nothing selected.
+            LVITEMW none = {};
+            none.stateMask = LVIS_SELECTED;
+            SendMessageW(hList, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                         reinterpret_cast<LPARAM>(&none));
             SendMessageW(hList, LVM_ENSUREVISIBLE, 0, FALSE);
             UpdateWindow(dialog.Window());
         }
