@@ -280,11 +280,16 @@ void CListCtrlCl::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult)
 
     m_rows.Sort(m_nSortColumn, m_bAscending != FALSE);
 
+    std::vector<int> positions(count);
+    for (size_t position = 0; position < count; ++position)
+        positions[m_rows.RowAt(position)] = static_cast<int>(position);
+    SetRedraw(FALSE);
     if (!selectedIds.empty()) {
         SetItemState(-1, 0, LVIS_SELECTED);
-        for (size_t id : selectedIds) SetItemState(FindRow(id), LVIS_SELECTED, LVIS_SELECTED);
+        for (size_t id : selectedIds) SetItemState(positions[id], LVIS_SELECTED, LVIS_SELECTED);
     }
-    if (nFocused >= 0) SetItemState(FindRow(focusedId), LVIS_FOCUSED, LVIS_FOCUSED);
+    if (nFocused >= 0) SetItemState(positions[focusedId], LVIS_FOCUSED, LVIS_FOCUSED);
+    SetRedraw(TRUE);
     InvalidateRect(NULL);
     *pResult = 0;
 }

@@ -227,6 +227,23 @@ TEST(ReportListSorting, AppendsRowsAddedAfterASort)
     EXPECT_EQ((Texts{L"b", L"a", L"0"}), host.ShownColumn(0));
 }
 
+TEST(ReportListSorting, KeepsTheSelectionAndTheFocusWithTheirRows)
+{
+    ReportListHost host;
+    host.AddLogColumns();
+    CListCtrlCl& list = host.List();
+    AddRows(list, {{L"b", L"2"}, {L"c", L"1"}, {L"a", L"3"}});
+    list.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+    host.ClickColumn(0);
+    ASSERT_EQ((Texts{L"a", L"b", L"c"}), host.ShownColumn(0));
+    Texts selected;
+    for (size_t row : list.SelectedRows())
+        selected.push_back(static_cast<const wchar_t*>(list.GetItemText(static_cast<int>(row), 0)));
+    EXPECT_EQ((Texts{L"b", L"c"}), selected);
+    EXPECT_EQ(1, list.GetNextItem(-1, LVNI_FOCUSED));
+}
+
 TEST(ReportListSorting, SortsRowsOfARealHeaderClick)
 {
     ReportListHost host;
