@@ -11,7 +11,7 @@
 namespace {
 
 // Up to this many rows are turned into text on the window's thread, in a few milliseconds.
-const size_t kRowsAtOnce = 20000;
+const size_t kRowsAtOnce = 5000;
 
 HGLOBAL TextOf(const std::vector<LogCells>& rows)
 {
