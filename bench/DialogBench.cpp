@@ -9,7 +9,10 @@
 //                                          message and the time until it returns (the hooks
 //                                          slow the run; compare shares, not totals)
 //   bench_dialog ROOT KEYWORD hidden-count the same for the hidden dialog
-//   bench_dialog ROOT KEYWORD preview      visible, "仅预览" ticked: lists and deletes nothing
+//   bench_dialog ROOT KEYWORD preview      visible, "仅预览" ticked: lists and deletes nothing;
+//                                          then, each timed with its longest wait, a click on
+//                                          the size heading (the whole log sorted by size) and
+//                                          Ctrl+A with Ctrl+C (every row copied)
 //   bench_dialog ROOT KEYWORD recycle      visible, "移到回收站" ticked
 // A fifth argument, IMAGE.bmp, saves what the window shows after the run, to compare the end
 // of a run between two builds.
@@ -131,12 +134,19 @@ public:
                   ++m_count;
                   Sleep(50);
               }
+              m_done = true;
           })
     {
     }
+    // Handles this thread's messages meanwhile: the probe may be waiting for its answer.
     void Stop()
     {
         m_stop = true;
+        while (!m_done) {
+            MSG msg;
+            while (PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+            Sleep(1);
+        }
         m_thread.join();
     }
     double Longest() const { return m_longest; }
@@ -144,10 +154,62 @@ public:
 
 private:
     std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_done{false};
     double m_longest = 0, m_total = 0;
     long long m_count = 0;
     std::thread m_thread;
 };
+
+// The key pressed in the list as the user presses it, Ctrl held or not.
+void PressKey(HWND hList, WPARAM key, bool control)
+{
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = control ? 0x80 : 0;
+    SetKeyboardState(keys);
+    SendMessageW(hList, WM_KEYDOWN, key, 1);
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+}
+
+// Runs `step` on the dialog's thread, then handles the window's messages until `done` says the
+// step's work is over; prints it as `mode` with its time, memory and longest wait.
+template <typename Step, typename Done>
+void TimeLogStep(const char* mode, HWND hWnd, Step step, Done done, const std::string& fields)
+{
+    const SIZE_T baseline = WorkingSetKb();
+    Stopwatch clock;
+    ResponseProbe probe(hWnd);
+    step();
+    MSG msg;
+    while (!done()) {
+        if (PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        } else {
+            MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
+        }
+    }
+    UpdateWindow(hWnd);
+    const double seconds = clock.Seconds(), cpu = clock.CpuSeconds();
+    probe.Stop();
+    PrintResult(mode,
+                SecondsField("seconds", seconds) + " " + SecondsField("cpu", cpu) + " " +
+                    SecondsField("longest_wait", probe.Longest()) + " " +
+                    SecondsField("mean_wait", probe.Mean()) + (fields.empty() ? "" : " ") + fields,
+                baseline);
+}
+
+// Characters of Unicode text on the clipboard, 0 for none.
+long long ClipboardCharacters(HWND owner)
+{
+    if (!OpenClipboard(owner)) return 0;
+    long long characters = 0;
+    const HANDLE text = GetClipboardData(CF_UNICODETEXT);
+    if (text != NULL) characters = static_cast<long long>(GlobalSize(text) / sizeof(wchar_t)) - 1;
+    CloseClipboard();
+    return characters;
+}
 
 }  // namespace
 
@@ -193,7 +255,8 @@ int wmain(int argc, wchar_t** argv)
         Stopwatch clock;
         ResponseProbe probe(dialog.Window());
         dialog.Click(IDC_BUTTON_CLEAN);
-        dialog.WaitForRun();
+        // A million objects take minutes.
+        dialog.WaitForRun(INFINITE);
         seconds = clock.Seconds();
         cpu = clock.CpuSeconds();
         probe.Stop();
@@ -209,9 +272,44 @@ int wmain(int argc, wchar_t** argv)
             UnhookWindowsHookEx(returnedHook);
         }
 
-        if (imagePath != nullptr) imageSaved = SaveWindowImage(dialog.Window(), imagePath);
         status = dialog.Text(IDC_STATIC_STATUS);
-        rows = SendMessageW(dialog.Item(IDC_LIST_LOG), LVM_GETITEMCOUNT, 0, 0);
+        const HWND hList = dialog.Item(IDC_LIST_LOG);
+        rows = SendMessageW(hList, LVM_GETITEMCOUNT, 0, 0);
+        if (how == L"preview") {
+            // The size heading clicked, as the list view tells its parent; twice sorts largest first.
+            NMLISTVIEW click = {};
+            click.hdr.hwndFrom = hList;
+            click.hdr.idFrom = IDC_LIST_LOG;
+            click.hdr.code = LVN_COLUMNCLICK;
+            click.iItem = -1;
+            click.iSubItem = 2;
+            const auto clickSize = [&] {
+                SendMessageW(dialog.Window(), WM_NOTIFY, IDC_LIST_LOG,
+                             reinterpret_cast<LPARAM>(&click));
+            };
+            clickSize();
+            TimeLogStep("sort_size", dialog.Window(), clickSize, [] { return true; },
+                        CountField("rows", rows));
+            OpenClipboard(dialog.Window());
+            EmptyClipboard();
+            CloseClipboard();
+            TimeLogStep(
+                "select_copy", dialog.Window(),
+                [&] {
+                    PressKey(hList, 'A', true);
+                    PressKey(hList, 'C', true);
+                },
+                [&] { return ClipboardCharacters(dialog.Window()) > 0; },
+                CountField("rows", rows));
+            // The picture: the largest first, nothing selected.
+            LVITEMW none = {};
+            none.stateMask = LVIS_SELECTED;
+            SendMessageW(hList, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                         reinterpret_cast<LPARAM>(&none));
+            SendMessageW(hList, LVM_ENSUREVISIBLE, 0, FALSE);
+            UpdateWindow(dialog.Window());
+        }
+        if (imagePath != nullptr) imageSaved = SaveWindowImage(dialog.Window(), imagePath);
         EndDialog(dialog.Window(), 0);
     });
 

@@ -17,6 +17,9 @@ STEPS = [   # (row label, how to get one run's seconds from its result lines by 
     ("engine: the run with no window (walk and both passes)", "engine"),
     ("clean command, dialog visible", "dialog_visible"),
     ("clean command, dialog hidden", "dialog_hidden"),
+    ("preview, dialog visible", "dialog_preview"),
+    ("the preview's log sorted by size (a heading click)", "sort_size"),
+    ("the preview's log: Ctrl+A, then Ctrl+C (every row copied)", "select_copy"),
     ("peers: `del /s /q` + `rd /s /q`", "peers"),
 ]
 
@@ -113,8 +116,8 @@ def main():
         header += f" {size}: seconds | × floor | CPU × floor | memory MB |"
         rule += " ---: | ---: | ---: | ---: |"
     if len(sizes) > 1:
-        header += f" time {sizes[-1]} / {sizes[0]} |"
-        rule += " ---: |"
+        header += f" time {sizes[-1]} / {sizes[-2]} | memory {sizes[-1]} / {sizes[-2]} |"
+        rule += " ---: | ---: |"
     print(header)
     print(rule)
     for label, mode in STEPS:
@@ -126,7 +129,9 @@ def main():
             row += (f" {text(seconds)} | {text(times, 2)} | {text(cpu, 2)} |"
                     f" {text(growth_mb(runs[size], mode), 1)} |")
         if len(sizes) > 1:
-            first, last = step_seconds(runs[sizes[0]], mode), step_seconds(runs[sizes[-1]], mode)
+            first, last = step_seconds(runs[sizes[-2]], mode), step_seconds(runs[sizes[-1]], mode)
+            row += f" {text(last / first if first and last else None, 1)} |"
+            first, last = growth_mb(runs[sizes[-2]], mode), growth_mb(runs[sizes[-1]], mode)
             row += f" {text(last / first if first and last else None, 1)} |"
         print(row)
     print("\nCPU × floor: the same ratio on the bench process's own processor time (user and kernel; "
@@ -161,14 +166,23 @@ def main():
     ]:
         print(f"| {label} | {text(value)} |")
 
-    print("\nThe window during the run, window shown: another thread sends it a message every 50 ms "
-          "and waits for the answer (medians of the runs, milliseconds):\n")
-    print("| objects | longest wait | mean wait |")
-    print("| ---: | ---: | ---: |")
+    print("\nThe window shown, during each step: another thread sends it a message every 50 ms "
+          "and waits for the answer (medians of the runs of the longest wait, milliseconds; "
+          "the mean wait of the clean command in brackets):\n")
+    waited = [("clean command", "dialog_visible"), ("preview", "dialog_preview"),
+              ("sort by size", "sort_size"), ("Ctrl+A + Ctrl+C", "select_copy")]
+    print("| objects | rows in the preview | " + " | ".join(label for label, _ in waited) + " |")
+    print("| ---: | ---: |" + " ---: |" * len(waited))
     for size in sizes:
-        longest = median(runs[size]["dialog_visible"], "longest_wait")
-        mean = median(runs[size]["dialog_visible"], "mean_wait")
-        print(f"| {size} | {text(longest and longest * 1000, 0)} | {text(mean and mean * 1000, 1)} |")
+        row = f"| {size} | {text(median(runs[size]['dialog_preview'], 'rows'), 0)} |"
+        for label, mode in waited:
+            longest = median(runs[size][mode], "longest_wait")
+            row += f" {text(longest and longest * 1000, 0)}"
+            if mode == "dialog_visible":
+                mean = median(runs[size][mode], "mean_wait")
+                row += f" ({text(mean and mean * 1000, 1)})"
+            row += " |"
+        print(row)
 
     if len(sys.argv) > 2 and os.path.getsize(sys.argv[2]) > 0:
         costs = []

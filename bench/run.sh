@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Measures a clean run side by side under one Wine: the floor (bare enumeration, bare delete
 # loop), the engine without windows, the whole clean command in the real dialog (visible and
-# hidden) and the peers (cmd's del and rd). Prints a Markdown table of medians.
-#   bench/run.sh [--sizes "10000 100000"] [--runs 3] [--seed 1] [--scratch DIR] [--build DIR] [--arch x86|x64]
+# hidden), a preview with its log then sorted by size and copied whole, and the peers (cmd's
+# del and rd). Prints a Markdown table of medians.
+#   bench/run.sh [--sizes "10000 100000"] [--runs 3] [--seed 1] [--scratch DIR] [--build DIR]
+#                [--arch x86|x64]
 # Trees are made under the scratch folder (default /tmp/varnel-bench; Wine sees it as Z:\...)
 # and restored after every deleting step. Raw results: SCRATCH/results.txt.
 set -euo pipefail
@@ -81,6 +83,11 @@ for size in $sizes; do
     run_step "$size" "$run" "$tree" "$survivors" "$bin/bench_engine.exe" "$win_tree" "$keyword"
     run_step "$size" "$run" "$tree" "$survivors" "$bin/bench_dialog.exe" "$win_tree" "$keyword" hidden
     run_step "$size" "$run" "$tree" "$survivors" "$bin/bench_dialog.exe" "$win_tree" "$keyword" visible
+    # The first preview's window, its log sorted by size, is kept: SCRATCH/previewSIZE.bmp.
+    image=()
+    [ "$run" = 1 ] && image=("$(windows_path "$scratch/preview$size.bmp")")
+    run_step "$size" "$run" "$tree" "$total" "$bin/bench_dialog.exe" "$win_tree" "$keyword" preview \
+             "${image[@]}"
     run_step "$size" "$run" "$tree" "$survivors" "$bin/bench_peers.exe" "$win_tree" "$keyword"
   done
   # Where the dialog's time goes, once, at the smallest size (hooks slow it down).

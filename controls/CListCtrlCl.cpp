@@ -8,6 +8,7 @@
 #include "framework/Dpi.h"
 
 #include <cstdarg>
+#include <vector>
 
 namespace {
 
@@ -21,7 +22,11 @@ const int kFirstColumnFillOverhang = 2;
 
 BEGIN_MESSAGE_MAP(CListCtrlCl, CListCtrl)
     ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)
+    ON_NOTIFY_REFLECT(LVN_GETDISPINFOW, OnGetDispInfo)
     ON_MESSAGE(WM_KEYDOWN, OnKeyDown)
+    ON_MESSAGE(LVM_SETITEMSTATE, OnSetItemState)
+    ON_MESSAGE(WM_LBUTTONDOWN, OnLButtonDown)
+    ON_MESSAGE(WM_LBUTTONDBLCLK, OnLButtonDown)
     ON_WM_MEASUREITEM_REFLECT()
     ON_WM_MEASUREITEM()
 END_MESSAGE_MAP()
@@ -32,6 +37,8 @@ CListCtrlCl::CListCtrlCl()
       m_nColumnCount(0),
       m_nFontHeight(12),
       m_nFontWidth(0),
+      m_bDeferCount(FALSE),
+      m_nShownRows(0),
       m_crText(RGB(255, 255, 255))
 {
 }
@@ -49,26 +56,36 @@ BOOL CListCtrlCl::AddColumn(int /*nCol*/, LPCTSTR lpszColumnHeading, int nFormat
 
 BOOL CListCtrlCl::AddRow(LPCTSTR lpszFirst, ...)
 {
-    auto row = std::make_unique<RowData>();
-    if (m_nColumnCount > 0) row->AddText(lpszFirst);
-    // The row carries its texts from the moment it exists: one call instead of two per row.
-    const int nRow = InsertItem(LVIF_TEXT | LVIF_PARAM, GetItemCount(), lpszFirst, 0, 0, 0,
-                                reinterpret_cast<LPARAM>(row.get()));
-    if (nRow < 0) return TRUE;  // a refused row has nothing to carry texts
-    // The list view gives a new row an unticked box; it gets one only when given one.
-    if (CheckBoxesEnabled()) SetItemState(nRow, 0, LVIS_STATEIMAGEMASK);
-
+    std::vector<LPCTSTR> texts;
+    if (m_nColumnCount > 0) texts.push_back(lpszFirst);
     va_list args;
     va_start(args, lpszFirst);
-    for (int nColumn = 1; nColumn < m_nColumnCount; ++nColumn) {
-        LPCTSTR lpszText = va_arg(args, LPCTSTR);
-        SetItem(nRow, nColumn, LVIF_TEXT, lpszText, 0, 0, 0, 0);
-        row->AddText(lpszText);
-    }
+    for (int nColumn = 1; nColumn < m_nColumnCount; ++nColumn)
+        texts.push_back(va_arg(args, LPCTSTR));
     va_end(args);
-
-    m_rows.push_back(std::move(row));
+    m_rows.AddRow(texts.data(), texts.size());
+    if (!m_bDeferCount) ShowRowCount();
     return TRUE;
+}
+
+void CListCtrlCl::DeferRowCount(BOOL bDefer)
+{
+    m_bDeferCount = bDefer;
+    if (!bDefer) ShowRowCount();
+}
+
+void CListCtrlCl::ShowRowCount()
+{
+    // Rows are only ever appended: what is shown stays where it is.
+    m_nShownRows = m_rows.GetRowCount();
+    SendMessage(LVM_SETITEMCOUNT, m_nShownRows, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+}
+
+void CListCtrlCl::RedrawRow(int nRow)
+{
+    // A row the list view does not know of yet is drawn when it learns of it.
+    if (static_cast<size_t>(nRow) < m_nShownRows)
+        SendMessage(LVM_REDRAWITEMS, static_cast<WPARAM>(nRow), nRow);
 }
 
 BOOL CListCtrlCl::SetRowTextColor(COLORREF crText)
@@ -79,33 +96,29 @@ BOOL CListCtrlCl::SetRowTextColor(COLORREF crText)
 
 void CListCtrlCl::SetCellText(int nRow, int nColumn, LPCTSTR lpszText)
 {
-    RowData* pRow = reinterpret_cast<RowData*>(GetItemData(nRow));
-    if (pRow == nullptr || nColumn >= pRow->GetCount()) return;
-    SetItem(nRow, nColumn, LVIF_TEXT, lpszText, 0, 0, 0, 0);
-    pRow->SetText(nColumn, lpszText);
+    if (nRow < 0 || static_cast<size_t>(nRow) >= m_rows.GetRowCount()) return;
+    m_rows.SetText(GetRowId(nRow), nColumn, lpszText);
+    RedrawRow(nRow);
 }
 
 void CListCtrlCl::SetSortValue(int nRow, int nColumn, ULONGLONG value)
 {
-    RowData* pRow = reinterpret_cast<RowData*>(GetItemData(nRow));
-    if (pRow != nullptr) pRow->SetSortValue(nColumn, value);
+    if (nRow < 0 || static_cast<size_t>(nRow) >= m_rows.GetRowCount()) return;
+    m_rows.SetSortValue(GetRowId(nRow), nColumn, value);
 }
 
-int CListCtrlCl::FindRow(DWORD_PTR rowData) const
+int CListCtrlCl::FindRow(size_t rowId) const
 {
-    LVFINDINFOW find = {};
-    find.flags = LVFI_PARAM;
-    find.lParam = static_cast<LPARAM>(rowData);
-    return FindItem(&find);
+    const size_t position = m_rows.PositionOf(rowId);
+    return position < m_rows.GetRowCount() ? static_cast<int>(position) : -1;
 }
 
 void CListCtrlCl::EnableCheckBoxes(BOOL bEnable)
 {
     if (CheckBoxesEnabled() == bEnable) return;
-    SetItemState(-1, 0, LVIS_STATEIMAGEMASK);
+    m_rows.RemoveChecks();
     SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES, bEnable ? LVS_EX_CHECKBOXES : 0);
-    // Turned on, the list view gives every row an unticked box.
-    if (bEnable) SetItemState(-1, 0, LVIS_STATEIMAGEMASK);
+    InvalidateRect(NULL);
 }
 
 BOOL CListCtrlCl::CheckBoxesEnabled() const
@@ -113,9 +126,49 @@ BOOL CListCtrlCl::CheckBoxesEnabled() const
     return (::SendMessageW(m_hWnd, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_CHECKBOXES) != 0;
 }
 
+int CListCtrlCl::GetCheck(int nRow) const
+{
+    if (nRow < 0 || static_cast<size_t>(nRow) >= m_rows.GetRowCount()) return -1;
+    return m_rows.GetCheck(GetRowId(nRow));
+}
+
+BOOL CListCtrlCl::SetCheck(int nRow, BOOL bCheck)
+{
+    if (nRow < 0 || static_cast<size_t>(nRow) >= m_rows.GetRowCount()) return FALSE;
+    SetRowCheck(nRow, bCheck ? 1 : 0);
+    return TRUE;
+}
+
+void CListCtrlCl::SetRowCheck(int nRow, int nCheck)
+{
+    m_rows.SetCheck(GetRowId(nRow), nCheck);
+    RedrawRow(nRow);
+}
+
 void CListCtrlCl::SelectAll()
 {
+    // One repaint, not one invalidation per row.
+    SetRedraw(FALSE);
     SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
+    SetRedraw(TRUE);
+    InvalidateRect(NULL);
+}
+
+std::vector<size_t> CListCtrlCl::SelectedRows() const
+{
+    const size_t count = m_rows.GetRowCount();
+    const size_t selected = static_cast<size_t>(::SendMessageW(m_hWnd, LVM_GETSELECTEDCOUNT, 0, 0));
+    std::vector<size_t> rows;
+    if (selected == count) {
+        // Ctrl+A: no need to ask the list view row by row.
+        rows.reserve(count);
+        for (size_t row = 0; row < count; ++row) rows.push_back(row);
+        return rows;
+    }
+    for (int nRow = selected == 0 ? -1 : GetNextItem(-1, LVNI_SELECTED); nRow != -1;
+         nRow = GetNextItem(nRow, LVNI_SELECTED))
+        rows.push_back(static_cast<size_t>(nRow));
+    return rows;
 }
 
 LRESULT CListCtrlCl::OnKeyDown(WPARAM wParam, LPARAM /*lParam*/)
@@ -131,25 +184,84 @@ LRESULT CListCtrlCl::OnKeyDown(WPARAM wParam, LPARAM /*lParam*/)
     return Default();
 }
 
+// A click on a row's box turns it; the list view would only tell a virtual list's owner.
+LRESULT CListCtrlCl::OnLButtonDown(WPARAM /*wParam*/, LPARAM lParam)
+{
+    if (CheckBoxesEnabled()) {
+        LVHITTESTINFO hit = {};
+        hit.pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        SendMessage(LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+        const int nCheck = GetCheck(hit.iItem);
+        if ((hit.flags & LVHT_ONITEMSTATEICON) != 0 && nCheck >= 0) {
+            if (::GetFocus() != m_hWnd) ::SetFocus(m_hWnd);
+            SetRowCheck(hit.iItem, nCheck == 0 ? 1 : 0);
+            return 0;
+        }
+    }
+    return Default();
+}
+
 void CListCtrlCl::ToggleSelectedChecks()
 {
     int nTo = -1;
-    for (int nRow = GetNextItem(-1, LVNI_SELECTED); nRow != -1;
-         nRow = GetNextItem(nRow, LVNI_SELECTED)) {
-        const int nCheck = GetCheck(nRow);
+    for (size_t nRow : SelectedRows()) {
+        const int nCheck = GetCheck(static_cast<int>(nRow));
         if (nCheck < 0) continue;
         if (nTo < 0) nTo = nCheck == 0 ? 1 : 0;
-        SetCheck(nRow, nTo);
+        m_rows.SetCheck(GetRowId(static_cast<int>(nRow)), nTo);
     }
+    InvalidateRect(NULL);
 }
 
 void CListCtrlCl::PreSubclassWindow()
 {
-    // The list view then asks for every row to be drawn.
+    // The list view then asks for every row to be drawn, and for each row's box.
     ModifyStyle(0, LVS_OWNERDRAWFIXED, 0);
+    SendMessage(LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK, 0);
     CListCtrl::PreSubclassWindow();
     CHeaderCtrl* pHeader = GetHeaderCtrl();
     if (pHeader != nullptr) m_header.SubclassWindow(pHeader->GetSafeHwnd());
+}
+
+// The list view asks for a cell's text and a row's box: for what it shows, and for whoever
+// reads the list (LVM_GETITEMTEXT, LVM_GETITEMSTATE).
+void CListCtrlCl::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(pNMHDR)->item;
+    *pResult = 0;
+    if (item.iItem < 0 || static_cast<size_t>(item.iItem) >= m_rows.GetRowCount()) return;
+    const size_t row = GetRowId(item.iItem);
+    if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0)
+        lstrcpynW(item.pszText, m_rows.GetText(row, item.iSubItem), item.cchTextMax);
+    if ((item.mask & LVIF_STATE) != 0 && (item.stateMask & LVIS_STATEIMAGEMASK) != 0) {
+        const int nCheck = m_rows.GetCheck(row);
+        item.state = (item.state & ~LVIS_STATEIMAGEMASK) |
+                     (nCheck >= 0 ? INDEXTOSTATEIMAGEMASK(nCheck + 1) : 0);
+    }
+}
+
+// A row's box set through LVM_SETITEMSTATE (ListView_SetCheckState, by this program or another):
+// the list view keeps no box of a virtual list's row, the store does.
+LRESULT CListCtrlCl::OnSetItemState(WPARAM wParam, LPARAM lParam)
+{
+    const LVITEMW* pItem = reinterpret_cast<const LVITEMW*>(lParam);
+    if (pItem == nullptr || (pItem->stateMask & LVIS_STATEIMAGEMASK) == 0) return Default();
+    const int nItem = static_cast<int>(wParam);
+    const int nCheck = static_cast<int>((pItem->state & LVIS_STATEIMAGEMASK) >> 12) - 1;
+    const int nCount = static_cast<int>(m_rows.GetRowCount());
+    if (nItem < -1 || nItem >= nCount) return FALSE;
+    if (CheckBoxesEnabled()) {
+        if (nItem >= 0) {
+            SetRowCheck(nItem, nCheck);
+        } else {
+            for (size_t row = 0; row < m_rows.GetRowCount(); ++row) m_rows.SetCheck(row, nCheck);
+            InvalidateRect(NULL);
+        }
+    }
+    LVITEMW rest = *pItem;
+    rest.stateMask &= ~static_cast<UINT>(LVIS_STATEIMAGEMASK);
+    if (rest.stateMask == 0) return TRUE;
+    return DefWindowProc(LVM_SETITEMSTATE, wParam, reinterpret_cast<LPARAM>(&rest));
 }
 
 void CListCtrlCl::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult)
@@ -157,17 +269,29 @@ void CListCtrlCl::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult)
     const NMLISTVIEW* pListView = reinterpret_cast<NMLISTVIEW*>(pNMHDR);
     m_nSortColumn = pListView->iSubItem;
     m_bAscending = !m_bAscending;
-    SendMessage(LVM_SORTITEMS, reinterpret_cast<WPARAM>(this),
-                reinterpret_cast<LPARAM>(&CListCtrlCl::CompareRows));
-    *pResult = 0;
-}
+    // The list view keeps selection and focus by position; they stay with their rows.
+    const size_t count = m_rows.GetRowCount();
+    const std::vector<size_t> selected = SelectedRows();
+    std::vector<size_t> selectedIds;
+    if (selected.size() != count)
+        for (size_t nRow : selected) selectedIds.push_back(GetRowId(static_cast<int>(nRow)));
+    const int nFocused = GetNextItem(-1, LVNI_FOCUSED);
+    const size_t focusedId = nFocused >= 0 ? GetRowId(nFocused) : 0;
 
-int CALLBACK CListCtrlCl::CompareRows(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
-{
-    const CListCtrlCl* pList = reinterpret_cast<const CListCtrlCl*>(lParamSort);
-    return ::CompareRows(reinterpret_cast<const RowData*>(lParam1),
-                         reinterpret_cast<const RowData*>(lParam2), pList->m_nSortColumn,
-                         pList->m_bAscending);
+    m_rows.Sort(m_nSortColumn, m_bAscending != FALSE);
+
+    std::vector<int> positions(count);
+    for (size_t position = 0; position < count; ++position)
+        positions[m_rows.RowAt(position)] = static_cast<int>(position);
+    SetRedraw(FALSE);
+    if (!selectedIds.empty()) {
+        SetItemState(-1, 0, LVIS_SELECTED);
+        for (size_t id : selectedIds) SetItemState(positions[id], LVIS_SELECTED, LVIS_SELECTED);
+    }
+    if (nFocused >= 0) SetItemState(positions[focusedId], LVIS_FOCUSED, LVIS_FOCUSED);
+    SetRedraw(TRUE);
+    InvalidateRect(NULL);
+    *pResult = 0;
 }
 
 void CListCtrlCl::MeasureItem(LPMEASUREITEMSTRUCT /*lpMeasureItemStruct*/)
@@ -184,13 +308,31 @@ void CListCtrlCl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
     CDC* pDC = CDC::FromHandle(lpDrawItemStruct->hDC);
     const int nRow = static_cast<int>(lpDrawItemStruct->itemID);
+    if (nRow < 0 || static_cast<size_t>(nRow) >= m_rows.GetRowCount()) return;
     const BOOL bSelected = (lpDrawItemStruct->itemState & ODS_SELECTED) != 0;
     const UINT dpi = GetWindowDpi(m_hWnd);
+
+    // The placement is measured with the GUI font, whatever font then draws the text. That
+    // font is made for the system's scale; the window's monitor may have another.
+    HGDIOBJ hGuiFont = ::GetStockObject(DEFAULT_GUI_FONT);
+    if (hGuiFont != nullptr) ::SelectObject(pDC->GetSafeHdc(), hGuiFont);
+    TEXTMETRIC tm;
+    pDC->GetTextMetrics(&tm);
+    const int nGuiHeight = ::MulDiv(tm.tmHeight, static_cast<int>(dpi), GetSystemDpi());
+    CFont font;
+    font.CreateFont(ScaleToDpi(m_nFontHeight, dpi), ScaleToDpi(m_nFontWidth, dpi), 0, 0,
+                    FW_DONTCARE, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"宋体");
+    pDC->SelectObject(&font);
+    pDC->SetTextColor(m_crText);
+
     LVCOLUMNW column = {};
     column.mask = LVCF_FMT | LVCF_WIDTH;
     for (int nColumn = 0;
          SendMessage(LVM_GETCOLUMNW, nColumn, reinterpret_cast<LPARAM>(&column)) != 0; ++nColumn)
-        DrawCell(pDC, nRow, nColumn, bSelected, dpi);
+        DrawCell(pDC, nRow, nColumn, bSelected, dpi, nGuiHeight);
+    // The cell font is deleted with `font`; it must not stay selected.
+    pDC->SelectStockObject(SYSTEM_FONT);
     DrawCheckBox(lpDrawItemStruct->hDC, nRow);
 }
 
@@ -207,7 +349,7 @@ int CListCtrlCl::CheckBoxWidth() const
 // left of the row's (empty) icon, in the middle of the row.
 void CListCtrlCl::DrawCheckBox(HDC hDC, int nRow)
 {
-    const UINT nImage = GetItemState(nRow, LVIS_STATEIMAGEMASK) >> 12;
+    const UINT nImage = static_cast<UINT>(GetCheck(nRow) + 1);
     const HIMAGELIST hImages =
         reinterpret_cast<HIMAGELIST>(SendMessage(LVM_GETIMAGELIST, LVSIL_STATE, 0));
     CRect rcIcon;
@@ -218,8 +360,10 @@ void CListCtrlCl::DrawCheckBox(HDC hDC, int nRow)
                      rcIcon.top + (rcIcon.Height() - cy) / 2, ILD_NORMAL);
 }
 
-// Fills one cell and draws its text in the list's font, colour and the column's alignment.
-void CListCtrlCl::DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected, UINT dpi)
+// Fills one cell and draws its text in the font selected, the list's colour and the column's
+// alignment, centred as text of the GUI font's height would be.
+void CListCtrlCl::DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected, UINT dpi,
+                           int nGuiHeight)
 {
     CRect rcLabel;
     if (!GetSubItemRect(nRow, nColumn, LVIR_LABEL, rcLabel)) return;
@@ -228,37 +372,14 @@ void CListCtrlCl::DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected, UINT
     if (nColumn == 0 && GetCheck(nRow) < 0) rcLabel.left -= CheckBoxWidth();
 
     WCHAR szText[kCellTextSize] = L"";
-    LVITEMW item = {};
-    item.mask = LVIF_TEXT | LVIF_PARAM;
-    item.iItem = nRow;
-    item.iSubItem = nColumn;
-    item.pszText = szText;
-    item.cchTextMax = kCellTextSize;
-    SendMessage(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    lstrcpynW(szText, m_rows.GetText(GetRowId(nRow), nColumn), kCellTextSize);
 
     CRect rcFill = rcLabel;
     if (nColumn == 0) rcFill.left -= ScaleToDpi(kFirstColumnFillOverhang, dpi);
     // FillSolidRect also leaves the fill as the DC's background colour for opaque text.
     pDC->FillSolidRect(&rcFill, bSelected ? ::GetSysColor(COLOR_HIGHLIGHT) : GetBkColor());
 
-    // The placement is measured with the GUI font, whatever font then draws the text. That
-    // font is made for the system's scale; the window's monitor may have another.
-    HGDIOBJ hGuiFont = ::GetStockObject(DEFAULT_GUI_FONT);
-    if (hGuiFont != nullptr) ::SelectObject(pDC->GetSafeHdc(), hGuiFont);
     const UINT nAlign = ColumnAlignment(m_header.m_strAlignCodes, nColumn);
-    TEXTMETRIC tm;
-    pDC->GetTextMetrics(&tm);
-    const int nGuiHeight = ::MulDiv(tm.tmHeight, static_cast<int>(dpi), GetSystemDpi());
     rcLabel.OffsetRect(0, CentringOffset(rcLabel.top, rcLabel.bottom, nGuiHeight));
-
-    pDC->SetTextColor(m_crText);
-    CFont font;
-    font.CreateFont(ScaleToDpi(m_nFontHeight, dpi), ScaleToDpi(m_nFontWidth, dpi), 0, 0,
-                    FW_DONTCARE, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"宋体");
-    pDC->SelectObject(&font);
     ::DrawTextW(pDC->GetSafeHdc(), szText, lstrlenW(szText), &rcLabel, nAlign);
-    // The cell font is deleted with `font`; it must not stay selected.
-    pDC->SelectStockObject(SYSTEM_FONT);
 }
-

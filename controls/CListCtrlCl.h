@@ -1,14 +1,12 @@
 #pragma once
-// The operation log: an owner-drawn report list whose rows keep their own text copies and
-// sort by a clicked column as numbers, dates or text.
+// The operation log: an owner-drawn report list whose rows live in a store of their own
+// (LVS_OWNERDATA: the list view asks for what it shows) and sort by a clicked column as
+// numbers, dates, sizes or text.
 
 #include "controls/CHeaderCtrlCl.h"
-#include "controls/RowData.h"
+#include "controls/LogStore.h"
 #include "framework/CListCtrl.h"
 #include "framework/MessageMap.h"
-
-#include <memory>
-#include <vector>
 
 class CListCtrlCl : public CListCtrl {
 public:
@@ -21,21 +19,32 @@ public:
     // Appends a row: one text per column, the first for column 0; texts beyond the
     // column count are not read.
     BOOL AddRow(LPCTSTR lpszFirst, ...);
+    // While deferred, added rows are kept but the list view is told the count only when the
+    // deferring ends: once a batch.
+    void DeferRowCount(BOOL bDefer);
     // Colour of every cell's text from the next drawing on.
     BOOL SetRowTextColor(COLORREF crText);
-    // A cell of a row added by AddRow, shown and kept for sorting.
+    // A cell of the row shown at nRow, shown and kept for sorting.
     void SetCellText(int nRow, int nColumn, LPCTSTR lpszText);
     // The row sorts by `value` in nColumn rather than by its text there.
     void SetSortValue(int nRow, int nColumn, ULONGLONG value);
-    // Where the row added by AddRow with item data `rowData` is now (sorting moves rows), or -1.
-    int FindRow(DWORD_PTR rowData) const;
+    // The store's id of the row shown at nRow, and where the row of that id is now shown.
+    size_t GetRowId(int nRow) const { return m_rows.RowAt(static_cast<size_t>(nRow)); }
+    int FindRow(size_t rowId) const;
+    // Every row's texts and boxes, in the order shown.
+    const LogStore& Rows() const { return m_rows; }
 
-    // Rows may then carry the list's own check boxes (SetCheck); rows have none until given
-    // one, and none is left when they are turned off.
+    // Rows may then carry check boxes; rows have none until given one, and none is left when
+    // they are turned off.
     void EnableCheckBoxes(BOOL bEnable);
     BOOL CheckBoxesEnabled() const;
+    // 1 ticked, 0 unticked, -1 no box; as the list view answers LVM_GETITEMSTATE.
+    int GetCheck(int nRow) const;
+    BOOL SetCheck(int nRow, BOOL bCheck = TRUE);
     // Ctrl+A: selects every row.
     void SelectAll();
+    // The positions of the selected rows, top first.
+    std::vector<size_t> SelectedRows() const;
 
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
 
@@ -43,26 +52,33 @@ protected:
     virtual void PreSubclassWindow();
 
     afx_msg void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg LRESULT OnSetItemState(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnKeyDown(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
     afx_msg void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
     afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
     DECLARE_MESSAGE_MAP()
 
 private:
-    static int CALLBACK CompareRows(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
-    void DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected, UINT dpi);
+    void DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected, UINT dpi, int nGuiHeight);
     void DrawCheckBox(HDC hDC, int nRow);
     // The room the list view keeps for a box left of column 0's label; 0 without boxes.
     int CheckBoxWidth() const;
     // Space: the boxes of the selected rows all turn to the opposite of the first one's.
     void ToggleSelectedChecks();
+    void SetRowCheck(int nRow, int nCheck);
+    void ShowRowCount();
+    void RedrawRow(int nRow);
 
     BOOL m_bAscending;
     int m_nSortColumn;
     int m_nColumnCount;
     int m_nFontHeight;
     int m_nFontWidth;
+    BOOL m_bDeferCount;
+    size_t m_nShownRows;  // the count the list view was last told
     COLORREF m_crText;
     CHeaderCtrlCl m_header;
-    std::vector<std::unique_ptr<RowData>> m_rows;  // every row's texts, released with the list
+    LogStore m_rows;
 };

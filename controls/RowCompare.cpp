@@ -1,8 +1,5 @@
 #include "controls/RowCompare.h"
 
-#include "controls/RowData.h"
-#include "framework/CString.h"
-
 #include <cstdlib>
 #include <string>
 #include <utility>
@@ -14,23 +11,50 @@ bool IsDigit(TCHAR ch)
     return ch >= _T('0') && ch <= _T('9');
 }
 
-int Sign(int difference)
+template <typename T>
+int Order(T a, T b)
 {
-    return difference < 0 ? -1 : (difference > 0 ? 1 : 0);
+    return a < b ? -1 : (a > b ? 1 : 0);
 }
 
 // The text as the runtime's number conversions read it: anything beyond ASCII ends a
 // number there, as it would in the text itself.
-std::string AsciiPrefix(LPCTSTR text)
+std::string AsciiPrefix(LPCTSTR text, size_t most = std::string::npos)
 {
     std::string ascii;
-    for (LPCTSTR p = text; *p && *p < 0x80; ++p) ascii += static_cast<char>(*p);
+    for (LPCTSTR p = text; *p && *p < 0x80 && ascii.size() < most; ++p)
+        ascii += static_cast<char>(*p);
     return ascii;
 }
 
-int DatePart(const CString& text, int first, int count)
+double ReadNumber(LPCTSTR text)
 {
-    return atoi(AsciiPrefix(text.Mid(first, count)).c_str());
+    return atof(AsciiPrefix(text).c_str());
+}
+
+// The part of `count` characters from `first`, as far as the text reaches.
+int DatePart(LPCTSTR text, int first, int count)
+{
+    const int length = lstrlenW(text);
+    if (first >= length) return 0;
+    return atoi(AsciiPrefix(text + first, static_cast<size_t>(count)).c_str());
+}
+
+void ReadDate(LPCTSTR text, int (&date)[3])
+{
+    date[0] = DatePart(text, 6, 4);
+    date[1] = DatePart(text, 3, 2);
+    date[2] = DatePart(text, 0, 2);
+}
+
+// Year, month, day: the first part that differs decides.
+int CompareDates(const int (&a)[3], const int (&b)[3])
+{
+    for (int part = 0; part < 3; ++part) {
+        const int order = Order(a[part], b[part]);
+        if (order != 0) return order;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -50,9 +74,7 @@ BOOL IsNumberText(LPCTSTR text)
 
 int CompareNumberTexts(LPCTSTR a, LPCTSTR b)
 {
-    const double x = atof(AsciiPrefix(a).c_str());
-    const double y = atof(AsciiPrefix(b).c_str());
-    return x < y ? -1 : (x > y ? 1 : 0);
+    return Order(ReadNumber(a), ReadNumber(b));
 }
 
 BOOL IsDateText(LPCTSTR text)
@@ -67,36 +89,43 @@ BOOL IsDateText(LPCTSTR text)
 
 int CompareDateTexts(LPCTSTR a, LPCTSTR b)
 {
-    const CString first(a);
-    const CString second(b);
-    // Year, month, day: the first part that differs decides.
-    static const int parts[3][2] = {{6, 4}, {3, 2}, {0, 2}};
-    for (const auto& part : parts) {
-        const int order =
-            Sign(DatePart(first, part[0], part[1]) - DatePart(second, part[0], part[1]));
-        if (order != 0) return order;
-    }
-    return 0;
+    int first[3], second[3];
+    ReadDate(a, first);
+    ReadDate(b, second);
+    return CompareDates(first, second);
 }
 
 int CompareRowTexts(LPCTSTR first, LPCTSTR second, BOOL bAscending)
 {
-    LPCTSTR left = bAscending ? first : second;
-    LPCTSTR right = bAscending ? second : first;
-    if (IsNumberText(first)) return CompareNumberTexts(left, right);
-    if (IsDateText(first)) return CompareDateTexts(left, right);
-    return lstrcmpW(left, right);
+    return CompareSortKeys(MakeSortKey(first, nullptr), MakeSortKey(second, nullptr), bAscending);
 }
 
-int CompareRows(const RowData* first, const RowData* second, int column, BOOL bAscending)
+SortKey MakeSortKey(LPCTSTR text, const ULONGLONG* value)
 {
-    ULONGLONG a = 0, b = 0;
-    const bool firstValued = first != nullptr && first->GetSortValue(column, a);
-    const bool secondValued = second != nullptr && second->GetSortValue(column, b);
-    if (firstValued || secondValued) {
-        if (!bAscending) std::swap(a, b);
-        return a < b ? -1 : (a > b ? 1 : 0);
+    SortKey key = {};
+    key.text = text;
+    key.valued = value != nullptr;
+    key.value = value != nullptr ? *value : 0;
+    // A sort value decides against any other cell: the text is not read.
+    if (key.valued) return key;
+    key.kind = IsNumberText(text) ? SortKey::Number
+                                  : (IsDateText(text) ? SortKey::Date : SortKey::Text);
+    key.number = ReadNumber(text);
+    ReadDate(text, key.date);
+    return key;
+}
+
+int CompareSortKeys(const SortKey& first, const SortKey& second, BOOL bAscending)
+{
+    const SortKey& left = bAscending ? first : second;
+    const SortKey& right = bAscending ? second : first;
+    if (first.valued || second.valued) return Order(left.value, right.value);
+    switch (first.kind) {
+    case SortKey::Number:
+        return Order(left.number, right.number);
+    case SortKey::Date:
+        return CompareDates(left.date, right.date);
+    default:
+        return lstrcmpW(left.text, right.text);
     }
-    return CompareRowTexts(first != nullptr ? first->GetText(column) : _T(""),
-                           second != nullptr ? second->GetText(column) : _T(""), bAscending);
 }

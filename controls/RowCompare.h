@@ -3,8 +3,6 @@
 
 #include "framework/WideString.h"
 
-class RowData;
-
 // ASCII digits and at most one full stop; the empty text counts as a number.
 BOOL IsNumberText(LPCTSTR text);
 // -1, 0 or 1 by the values atof gives the two texts.
@@ -19,7 +17,19 @@ int CompareDateTexts(LPCTSTR a, LPCTSTR b);
 // chosen by the first row's text alone; a descending sort swaps the operands.
 int CompareRowTexts(LPCTSTR first, LPCTSTR second, BOOL bAscending);
 
-// Orders two rows by `column`: by their sort values when either has one there (a row without
-// counts as 0, as its empty text would), else as CompareRowTexts. A missing row (one not added
-// by the list) has empty texts.
-int CompareRows(const RowData* first, const RowData* second, int column, BOOL bAscending);
+// What a row's cell sorts by, read once before a sort so that comparing is cheap.
+struct SortKey {
+    enum Kind : char { Number, Date, Text };
+    LPCTSTR text;
+    bool valued;      // a sort value stands for the text
+    ULONGLONG value;  // the sort value; 0 for a cell without one
+    Kind kind;        // the comparison the text chooses when it is the first row's
+    double number;    // the text as atof reads it
+    int date[3];      // year, month and day as read from their fixed positions
+};
+// `value` is null for a cell without a sort value.
+SortKey MakeSortKey(LPCTSTR text, const ULONGLONG* value);
+
+// Orders two rows' cells: by their sort values when either has one (a cell without counts as
+// 0, as its empty text would), else as CompareRowTexts.
+int CompareSortKeys(const SortKey& first, const SortKey& second, BOOL bAscending);

@@ -33,6 +33,9 @@ CSweepDlg::CSweepDlg(CWnd* pParent)
       m_bPreviewOnly(0),
       m_bToRecycleBin(0),
       m_hRunWindow(NULL),
+      m_bRunOver(false),
+      m_runEnd(RunEnd::Completed),
+      m_bRunFaulted(false),
       m_headingRow(0),
       m_fittedLogWidth(0),
       m_bPicksApply(false),
@@ -94,6 +97,8 @@ BEGIN_MESSAGE_MAP(CSweepDlg, CDialog)
     ON_MESSAGE(WM_RUN_ENDED, OnRunEnded)
     ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
     ON_MESSAGE(WM_CONTEXTMENU, OnContextMenu)
+    ON_MESSAGE(WM_LOG_COPIED, OnLogCopied)
+    ON_MESSAGE(WM_LOG_SAVE_FAILED, OnLogSaveFailed)
 END_MESSAGE_MAP()
 
 BOOL CSweepDlg::OnInitDialog()
@@ -269,7 +274,19 @@ void CSweepDlg::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
 LRESULT CSweepDlg::OnContextMenu(WPARAM wParam, LPARAM lParam)
 {
     if (reinterpret_cast<HWND>(wParam) != m_listLog.GetSafeHwnd()) return Default();
-    ShowLogMenu(m_listLog, m_hWnd, lParam);
+    ShowLogMenu(m_listLog, m_logExports, m_hWnd, lParam);
+    return 0;
+}
+
+LRESULT CSweepDlg::OnLogCopied(WPARAM, LPARAM lParam)
+{
+    LogExports::PutOnClipboard(m_hWnd, lParam);
+    return 0;
+}
+
+LRESULT CSweepDlg::OnLogSaveFailed(WPARAM, LPARAM lParam)
+{
+    LogExports::TellSaveFailed(m_hWnd, lParam);
     return 0;
 }
 
@@ -277,6 +294,6 @@ BOOL CSweepDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     const NMHDR* pNMHDR = reinterpret_cast<const NMHDR*>(lParam);
     if (pNMHDR->idFrom == IDC_LIST_LOG && pNMHDR->code == LVN_KEYDOWN)
-        OnLogKey(m_listLog, m_hWnd, reinterpret_cast<const NMLVKEYDOWN*>(lParam)->wVKey);
+        OnLogKey(m_listLog, m_logExports, m_hWnd, reinterpret_cast<const NMLVKEYDOWN*>(lParam)->wVKey);
     return CDialog::OnNotify(wParam, lParam, pResult);
 }

@@ -3,6 +3,7 @@
 
 #include "controls/CButtonCl.h"
 #include "controls/CListCtrlCl.h"
+#include "dialog/LogExport.h"
 #include "dialog/RunTexts.h"
 #include "framework/CComboBox.h"
 #include "framework/CDialog.h"
@@ -50,6 +51,9 @@ protected:
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     // The log's context menu and its Ctrl+C and Ctrl+A (LogMenu).
     LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
+    // A copy's text is ready, or a log could not be saved (LogExport).
+    LRESULT OnLogCopied(WPARAM wParam, LPARAM lParam);
+    LRESULT OnLogSaveFailed(WPARAM wParam, LPARAM lParam);
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
     DECLARE_MESSAGE_MAP()
@@ -71,6 +75,8 @@ private:
     // Shows at most `most` of the reports that wait; returns how many it showed.
     size_t ShowRunProgress(size_t most);
     void ShowRow(const RunTexts::Row& row);
+    // The run is over and every row it reported is shown.
+    void FinishRun();
     void ShowRunEnd(RunEnd end, bool faulted);
     // During a run the inputs are disabled and "现在清理" is "停止".
     void SetRunning(bool bRunning);
@@ -90,6 +96,7 @@ private:
     void DropPicks();
 
     CListCtrlCl m_listLog;
+    LogExports m_logExports;
     CEdit m_editPath;
     CStatic m_staticPathLabel;
     CButtonCl m_btnExit;
@@ -114,14 +121,17 @@ private:
     std::unique_ptr<RunTexts> m_runTexts;
     HWND m_hRunWindow;  // what the job's thread posts to: set before it starts, never while it goes
     CString m_runFolderText;  // the folder text as read when the run began
-    DWORD_PTR m_headingRow;   // the item data of the pass's heading row, which sorting may move
+    bool m_bRunOver;          // the job has ended; its last rows may still wait
+    RunEnd m_runEnd;
+    bool m_bRunFaulted;
+    size_t m_headingRow;      // the log's id of the pass's heading row, which sorting may move
     int m_fittedLogWidth;     // the list's client width the columns were last sized for
 
-    // The preview whose picks apply: its inputs, and its "○" rows (item data) with their
+    // The preview whose picks apply: its inputs, and its "○" rows (the log's ids) with their
     // objects, in the order listed.
     bool m_bPicksApply;
     Inputs m_pickInputs;
-    std::vector<std::pair<DWORD_PTR, PathEntry>> m_pickRows;
+    std::vector<std::pair<size_t, PathEntry>> m_pickRows;
     bool m_bCloseAfterRun;
     WString m_startFolder;
 };

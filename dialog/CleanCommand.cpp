@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <iterator>
 #include <memory>
-#include <unordered_set>
 
 namespace {
 
@@ -18,9 +17,12 @@ const UINT_PTR kRunTimer = 1;
 // The status line and the log follow the run at most this often: a pace a person can follow,
 // and a repaint per batch of rows, not per row.
 const UINT kRunTimerMilliseconds = 33;
-// Reports a tick takes at most, so a burst never holds the window long: an object is reported
-// in hand and done, so about 250 rows, far more than a run reports in the time.
-const size_t kReportsPerTick = 500;
+// Reports are taken in batches of this many (about 250 rows: an object is reported in hand and
+// done), one repaint each ...
+const size_t kReportsPerBatch = 500;
+// ... for at most this long a tick, so that a burst (a preview lists far faster than it could
+// be shown, and its end leaves every waiting row) never holds the window long.
+const DWORD kTickMilliseconds = 25;
 
 // The log's columns of sizes and of last changes.
 const int kSizeColumn = 2;
@@ -102,6 +104,7 @@ void CSweepDlg::StartRun(const CleanRequest& request, const WString& exclusionsT
         m_listLog.EnableCheckBoxes(TRUE);
     }
     SetRunning(true);
+    m_bRunOver = false;
     m_hRunWindow = m_hWnd;
     m_run.reset(new CleanJob(request, *this));
 }
@@ -127,28 +130,34 @@ LRESULT CSweepDlg::OnRunReports(WPARAM, LPARAM)
 LRESULT CSweepDlg::OnRunTimer(WPARAM wParam, LPARAM)
 {
     if (wParam != kRunTimer || !IsRunning()) return 0;
-    // Nothing left: the job tells again when more comes.
-    if (ShowRunProgress(kReportsPerTick) < kReportsPerTick) KillTimer(kRunTimer);
+    const DWORD start = ::GetTickCount();
+    bool drained = false;
+    // The list view learns of the tick's rows once, the newest in view.
+    m_listLog.DeferRowCount(TRUE);
+    while (!drained && ::GetTickCount() - start < kTickMilliseconds)
+        drained = ShowRunProgress(kReportsPerBatch) < kReportsPerBatch;
+    const int shownBefore = m_listLog.GetItemCount();
+    m_listLog.DeferRowCount(FALSE);
+    if (m_listLog.GetItemCount() != shownBefore) {
+        // The rows may have brought the vertical scroll bar, which narrows the list.
+        FitLogColumns();
+        m_listLog.EnsureVisible(m_listLog.GetItemCount() - 1, FALSE);
+    }
+    if (!drained) return 0;
+    // Nothing left: the job tells again when more comes, or the run is over.
+    KillTimer(kRunTimer);
+    if (m_bRunOver) FinishRun();
     return 0;
 }
 
-// Takes in what the run reported since the last time: the rows in one batch, the newest in
-// view, and the latest status.
+// Takes in what the run reported since the last time: the rows, and the latest status.
 size_t CSweepDlg::ShowRunProgress(size_t most)
 {
     const std::vector<RunReport> reports = m_run->TakeReports(most);
     std::vector<RunTexts::Row> rows;
     WString status;
     for (const RunReport& report : reports) m_runTexts->Add(report, rows, status);
-    if (!rows.empty()) {
-        m_listLog.SetRedraw(FALSE);
-        for (const RunTexts::Row& row : rows) ShowRow(row);
-        m_listLog.SetRedraw(TRUE);
-        // The rows may have brought the vertical scroll bar, which narrows the list.
-        FitLogColumns();
-        m_listLog.EnsureVisible(m_listLog.GetItemCount() - 1, FALSE);
-        m_listLog.InvalidateRect(NULL);
-    }
+    for (const RunTexts::Row& row : rows) ShowRow(row);
     if (!status.empty()) SetDlgItemText(IDC_STATIC_STATUS, status.c_str());
     return reports.size();
 }
@@ -165,29 +174,37 @@ void CSweepDlg::ShowRow(const RunTexts::Row& row)
     }
     m_listLog.AddRow(row.operation.c_str(), row.object.c_str(), row.size.c_str(),
                      row.changed.c_str());
-    const int added = m_listLog.GetItemCount() - 1;
+    // Rows are appended at the end, whatever order a sort has given the rows before.
+    const int added = static_cast<int>(m_listLog.Rows().GetRowCount()) - 1;
     if (!row.size.empty()) m_listLog.SetSortValue(added, kSizeColumn, row.bytes);
     if (!row.changed.empty()) m_listLog.SetSortValue(added, kChangedColumn, row.changedAt);
-    if (row.heading) m_headingRow = m_listLog.GetItemData(added);
+    if (row.heading) m_headingRow = m_listLog.GetRowId(added);
     if (row.pick) {
         m_listLog.SetCheck(added);
-        m_pickRows.emplace_back(m_listLog.GetItemData(added), row.entry);
+        m_pickRows.emplace_back(m_listLog.GetRowId(added), row.entry);
     }
 }
 
+// The rows still waiting go in tick by tick, as during the run; the run ends after them.
 LRESULT CSweepDlg::OnRunEnded(WPARAM wParam, LPARAM lParam)
 {
-    KillTimer(kRunTimer);
-    ShowRunProgress(SIZE_MAX);
+    m_bRunOver = true;
+    m_runEnd = static_cast<RunEnd>(wParam);
+    m_bRunFaulted = lParam != 0;
+    SetTimer(kRunTimer, kRunTimerMilliseconds);
+    return OnRunTimer(kRunTimer, 0);
+}
+
+void CSweepDlg::FinishRun()
+{
     m_run.reset();
     SetRunning(false);
     // Only a preview that listed everything gives picks.
-    m_bPicksApply = m_listLog.CheckBoxesEnabled() &&
-                    static_cast<RunEnd>(wParam) == RunEnd::Completed && lParam == 0;
+    m_bPicksApply =
+        m_listLog.CheckBoxesEnabled() && m_runEnd == RunEnd::Completed && !m_bRunFaulted;
     if (!m_bPicksApply) DropPicks();
-    ShowRunEnd(static_cast<RunEnd>(wParam), lParam != 0);
+    ShowRunEnd(m_runEnd, m_bRunFaulted);
     if (m_bCloseAfterRun) EndDialog(IDCANCEL);
-    return 0;
 }
 
 void CSweepDlg::ShowRunEnd(RunEnd end, bool faulted)
@@ -246,12 +263,10 @@ CSweepDlg::Inputs CSweepDlg::CurrentInputs() const
 // the walk's order, whatever order a sort has given the rows.
 std::shared_ptr<const Picks> CSweepDlg::TickedPicks() const
 {
-    std::unordered_set<DWORD_PTR> ticked;
-    for (int row = 0; row < m_listLog.GetItemCount(); ++row)
-        if (m_listLog.GetCheck(row) == 1) ticked.insert(m_listLog.GetItemData(row));
+    const LogStore& rows = m_listLog.Rows();
     auto picks = std::make_shared<Picks>();
     for (const auto& pick : m_pickRows)
-        if (ticked.count(pick.first) != 0)
+        if (rows.GetCheck(pick.first) == 1)
             (pick.second.isFile == 1 ? picks->files : picks->folders).push_back(pick.second);
     return picks;
 }

@@ -20,14 +20,6 @@ int NextSelected(CListCtrl& list, int after)
                                              MAKELPARAM(LVNI_SELECTED, 0)));
 }
 
-LogCells RowCells(CListCtrl& list, int row, int columns)
-{
-    LogCells cells;
-    for (int column = 0; column < columns; ++column)
-        cells.push_back(list.GetItemText(row, column).Text());
-    return cells;
-}
-
 // The object a row names: its second cell, on a row marked as an object's; else empty.
 WString ObjectOfRow(CListCtrl& list, int row)
 {
@@ -56,7 +48,7 @@ void OpenObjectFolder(const WString& object)
     if (SUCCEEDED(com)) ::CoUninitialize();
 }
 
-void SaveLog(CListCtrl& list, HWND owner)
+void SaveLog(CListCtrlCl& list, LogExports& exports, HWND owner)
 {
     CString filter = UiText(IDS_SAVE_LOG_FILTER);
     WString filters = filter.Text();
@@ -74,10 +66,7 @@ void SaveLog(CListCtrl& list, HWND owner)
     dialog.lpstrDefExt = L"csv";
     dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
     if (!::GetSaveFileNameW(&dialog)) return;
-    if (SaveLogCsv(path.data(), LogRows(list, false))) return;
-    CString message;
-    message.Format(UiText(IDS_SAVE_LOG_FAILED), path.data());
-    ::MessageBoxW(owner, message, UiText(IDS_CAPTION), MB_OK | MB_ICONWARNING);
+    exports.Save(LogRows(list, false), path.data(), owner);
 }
 
 }  // namespace
@@ -141,39 +130,26 @@ PIDLIST_ABSOLUTE ObjectItem(const WString& object)
     return item;
 }
 
-std::vector<LogCells> LogRows(CListCtrl& list, bool selectedOnly)
+LogStore::Snapshot LogRows(CListCtrlCl& list, bool selectedOnly)
 {
     CHeaderCtrl* header = list.GetHeaderCtrl();
-    const int columns = header != NULL ? header->GetItemCount() : 0;
-    std::vector<LogCells> rows;
+    const size_t columns = header != NULL ? static_cast<size_t>(header->GetItemCount()) : 0;
+    std::vector<size_t> positions;
     if (selectedOnly) {
-        for (int row = NextSelected(list, -1); row >= 0; row = NextSelected(list, row))
-            rows.push_back(RowCells(list, row, columns));
+        positions = list.SelectedRows();
     } else {
-        for (int row = 0; row < list.GetItemCount(); ++row)
-            rows.push_back(RowCells(list, row, columns));
+        positions.resize(list.Rows().GetRowCount());
+        for (size_t row = 0; row < positions.size(); ++row) positions[row] = row;
     }
-    return rows;
+    return list.Rows().Take(positions, columns);
 }
 
-void CopyLogRows(CListCtrl& list, HWND owner)
+void CopyLogRows(CListCtrlCl& list, LogExports& exports, HWND owner)
 {
-    WString text;
-    for (const LogCells& row : LogRows(list, true)) text += LogLine(row) + L"\r\n";
-    if (text.empty() || !::OpenClipboard(owner)) return;
-    ::EmptyClipboard();
-    const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    const HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (memory != NULL) {
-        memcpy(::GlobalLock(memory), text.c_str(), bytes);
-        ::GlobalUnlock(memory);
-        // The clipboard owns the memory once it takes it.
-        if (::SetClipboardData(CF_UNICODETEXT, memory) == NULL) ::GlobalFree(memory);
-    }
-    ::CloseClipboard();
+    exports.Copy(LogRows(list, true), owner);
 }
 
-void ShowLogMenu(CListCtrlCl& list, HWND owner, LPARAM screenPoint)
+void ShowLogMenu(CListCtrlCl& list, LogExports& exports, HWND owner, LPARAM screenPoint)
 {
     const int focused = static_cast<int>(
         list.SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_FOCUSED, 0)));
@@ -212,13 +188,13 @@ void ShowLogMenu(CListCtrlCl& list, HWND owner, LPARAM screenPoint)
 
     switch (chosen) {
     case ID_LOG_COPY:
-        CopyLogRows(list, owner);
+        CopyLogRows(list, exports, owner);
         break;
     case ID_LOG_SELECT_ALL:
         list.SelectAll();
         break;
     case ID_LOG_SAVE:
-        SaveLog(list, owner);
+        SaveLog(list, exports, owner);
         break;
     case ID_LOG_OPEN_FOLDER:
         OpenObjectFolder(object);
@@ -226,11 +202,11 @@ void ShowLogMenu(CListCtrlCl& list, HWND owner, LPARAM screenPoint)
     }
 }
 
-bool OnLogKey(CListCtrlCl& list, HWND owner, WORD key)
+bool OnLogKey(CListCtrlCl& list, LogExports& exports, HWND owner, WORD key)
 {
     if (::GetKeyState(VK_CONTROL) >= 0) return false;
     if (key == 'C') {
-        CopyLogRows(list, owner);
+        CopyLogRows(list, exports, owner);
         return true;
     }
     return false;

@@ -204,7 +204,7 @@ TEST_F(DialogTemplates, MainDialog)
         {1031, L"Static", L"关键字:", kChild | WS_GROUP | SS_LEFT, 12, 40, 29, 8},
         {1029, L"Button", L"快速设置", kChild | BS_GROUPBOX, 5, 25, 544, 59},
         {1021, L"Static", L"", kChild | WS_GROUP | SS_LEFT, 5, 360, 436, 8},
-        {1028, L"SysListView32", L"List1", tab | WS_BORDER | LVS_REPORT, 5, 103, 544, 249},
+        {1028, L"SysListView32", L"List1", tab | WS_BORDER | LVS_REPORT | LVS_OWNERDATA, 5, 103, 544, 249},
         {1022, L"Static", L"", kChild | WS_GROUP | SS_LEFT, 5, 90, 544, 8},
         // Added last, beside the other options, so nothing above moves.
         {1012, L"Button", L"仅预览", tab | BS_AUTOCHECKBOX, 160, 55, 48, 10},

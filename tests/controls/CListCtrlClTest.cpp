@@ -1,5 +1,4 @@
 #include "controls/CListCtrlCl.h"
-#include "controls/RowData.h"
 #include "tests/controls/ReportListHost.h"
 #include "tests/support/Pixels.h"
 #include "framework/CRect.h"
@@ -15,9 +14,15 @@ namespace {
 
 using Texts = std::vector<std::wstring>;
 
-const RowData& RowOf(CListCtrlCl& list, int row)
+// What the list's store keeps for the row shown at `row`.
+size_t KeptCount(CListCtrlCl& list, int row)
 {
-    return *reinterpret_cast<const RowData*>(list.GetItemData(row));
+    return list.Rows().GetCellCount(list.GetRowId(row));
+}
+
+LPCTSTR Kept(CListCtrlCl& list, int row, int column)
+{
+    return list.Rows().GetText(list.GetRowId(row), column);
 }
 
 int ColumnFormat(HWND hList, int column)
@@ -39,7 +44,7 @@ TEST(ReportListColumns, AppendsWhateverIndexIsGiven)
 
     ASSERT_EQ(4, Header_GetItemCount(host.HeaderWindow()));
     list.AddRow(L"0", L"1", L"2", L"3", L"not read");
-    EXPECT_EQ(4, RowOf(list, 0).GetCount());
+    EXPECT_EQ(4u, KeptCount(list, 0));
     const wchar_t* titles[] = {L"first", L"second", L"third", L"fourth"};
     const int widths[] = {80, 90, 100, 110};
     for (int i = 0; i < 4; ++i) {
@@ -80,8 +85,8 @@ TEST(ReportListColumns, KeepsCountTitleAndCodeWhenTheInsertionFails)
     EXPECT_EQ(1, Header_GetItemCount(host.HeaderWindow()));
     // The count grew all the same: rows read a text for the refused column too.
     list.AddRow(L"a", L"b");
-    EXPECT_EQ(2, RowOf(list, 0).GetCount());
-    EXPECT_STREQ(L"b", RowOf(list, 0).GetText(1));
+    EXPECT_EQ(2u, KeptCount(list, 0));
+    EXPECT_STREQ(L"b", Kept(list, 0, 1));
     EXPECT_EQ(2, host.Header().m_astrTitles.GetSize());
     EXPECT_STREQ(L"refused", host.Header().m_astrTitles[1]);
     EXPECT_STREQ(L"02", host.Header().m_strAlignCodes);
@@ -102,9 +107,9 @@ TEST(ReportListRows, ShowsAndCopiesOneTextPerColumn)
     EXPECT_EQ((Texts{L"√", L"", L"12:00:01"}), host.ShownColumn(0));
     EXPECT_EQ((Texts{L"C:\\data\\old.tmp", L"", L"删除文件"}), host.ShownColumn(1));
     EXPECT_EQ(L"", host.ShownColumn(2)[2]);  // no third column to show it
-    for (int row = 0; row < 3; ++row) EXPECT_EQ(2, RowOf(list, row).GetCount());
-    EXPECT_STREQ(L"C:\\data\\old.tmp", RowOf(list, 0).GetText(1));
-    EXPECT_STREQ(L"删除文件", RowOf(list, 2).GetText(1));
+    for (int row = 0; row < 3; ++row) EXPECT_EQ(2u, KeptCount(list, row));
+    EXPECT_STREQ(L"C:\\data\\old.tmp", Kept(list, 0, 1));
+    EXPECT_STREQ(L"删除文件", Kept(list, 2, 1));
 }
 
 TEST(ReportListRows, KeepsALongTextWholeForSorting)
@@ -114,7 +119,7 @@ TEST(ReportListRows, KeepsALongTextWholeForSorting)
     CListCtrlCl& list = host.List();
     const std::wstring longText = std::wstring(300, L'a') + L"z";
     list.AddRow(L"1", longText.c_str());
-    EXPECT_EQ(longText, RowOf(list, 0).GetText(1));
+    EXPECT_EQ(longText, Kept(list, 0, 1));
 
     // Equal for their first 300 bytes: only the whole copies can order them.
     const std::wstring longerA = std::wstring(300, L'a') + L"b";
@@ -123,21 +128,24 @@ TEST(ReportListRows, KeepsALongTextWholeForSorting)
     EXPECT_EQ((Texts{L"2", L"1"}), host.ShownColumn(0));
 }
 
-TEST(ReportListRows, StoresNoTextWithoutColumnsAndSortsForeignRowsAsEmpty)
+TEST(ReportListRows, StoresNoTextWithoutColumnsAndSortsShortRowsAsEmpty)
 {
     ReportListHost host;
     CListCtrlCl& list = host.List();
     list.AddRow(L"lonely");
-    EXPECT_EQ(0, RowOf(list, 0).GetCount());
+    EXPECT_EQ(1, list.GetItemCount());
+    EXPECT_EQ(0u, KeptCount(list, 0));
 
-    // A row inserted behind the list's back carries no texts: it sorts as empty texts.
+    // A row added before a column existed has no text there: it sorts as the empty text.
     ReportListHost other;
-    other.AddLogColumns();
+    other.List().AddColumn(0, L"操作", LVCFMT_LEFT, 100);
+    other.List().AddRow(L"short");
+    other.List().AddColumn(1, L"操作对象", LVCFMT_LEFT, 100);
     other.List().AddRow(L"b", L"2");
-    other.List().InsertItem(1, L"foreign");
     other.List().AddRow(L"a", L"1");
     other.ClickColumn(1);  // numbers: the empty text is 0
-    EXPECT_EQ((Texts{L"foreign", L"a", L"b"}), other.ShownColumn(0));
+    EXPECT_EQ((Texts{L"short", L"a", L"b"}), other.ShownColumn(0));
+    EXPECT_EQ((Texts{L"", L"1", L"2"}), other.ShownColumn(1));
 }
 
 // Rows of (operation, object) texts added in order.
@@ -215,6 +223,23 @@ TEST(ReportListSorting, AppendsRowsAddedAfterASort)
     EXPECT_EQ((Texts{L"b", L"a", L"0"}), host.ShownColumn(0));
 }
 
+TEST(ReportListSorting, KeepsTheSelectionAndTheFocusWithTheirRows)
+{
+    ReportListHost host;
+    host.AddLogColumns();
+    CListCtrlCl& list = host.List();
+    AddRows(list, {{L"b", L"2"}, {L"c", L"1"}, {L"a", L"3"}});
+    list.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+    host.ClickColumn(0);
+    ASSERT_EQ((Texts{L"a", L"b", L"c"}), host.ShownColumn(0));
+    Texts selected;
+    for (size_t row : list.SelectedRows())
+        selected.push_back(static_cast<const wchar_t*>(list.GetItemText(static_cast<int>(row), 0)));
+    EXPECT_EQ((Texts{L"b", L"c"}), selected);
+    EXPECT_EQ(1, list.GetNextItem(-1, LVNI_FOCUSED));
+}
+
 TEST(ReportListSorting, SortsRowsOfARealHeaderClick)
 {
     ReportListHost host;
@@ -253,13 +278,13 @@ TEST(ReportListSorting, SortsByTheRowsValuesWhereTheyHaveThem)
     EXPECT_EQ((Texts{L"blank", L"c", L"b", L"a"}), host.ShownColumn(1));
 
     // A cell set later is shown, found where the sort moved its row, and sorted by.
-    const int blank = list.FindRow(list.GetItemData(0));
+    const int blank = list.FindRow(list.GetRowId(0));
     ASSERT_EQ(0, blank);
     list.SetCellText(blank, 2, L"1.00 MB");
     list.SetSortValue(blank, 2, 1048576);
     host.ClickColumn(2);  // descending
     EXPECT_EQ((Texts{L"1.00 MB", L"12.5 KB", L"2.00 KB", L"999 字节"}), host.ShownColumn(2));
-    EXPECT_STREQ(L"1.00 MB", RowOf(list, 0).GetText(2));
+    EXPECT_STREQ(L"1.00 MB", Kept(list, 0, 2));
 }
 
 }  // namespace
@@ -331,6 +356,59 @@ TEST(ReportListCheckBoxes, OnRowsGivenOneToggledByAClickOnTheBoxAndBySpace)
     EXPECT_EQ((std::vector<int>{-1, -1, -1, -1}), Checks(list));
     EXPECT_EQ(0, ::SendMessageW(host.ListWindow(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) &
                      LVS_EX_CHECKBOXES);
+}
+
+}  // namespace
+
+namespace {
+
+void HandleMessages()
+{
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+}
+
+// A hundred thousand rows taken in as the dialog takes them, then sorted: every row still answers
+// for its text and its box.
+TEST(ReportListScale, AHundredThousandRowsArriveAndAreSortedStably)
+{
+    ReportListHost host(true);
+    host.AddLogColumns();
+    CListCtrlCl& list = host.List();
+    list.AddColumn(3, L"大小", LVCFMT_RIGHT, 80);
+    list.EnableCheckBoxes(TRUE);
+    const int kRows = 100000;
+    // As the dialog adds them: for at most 25 ms a tick, then the list view told the count
+    // once, the newest in view, and the window's messages handled. The first tick also sets the
+    // list view up (its first row, box and scroll bar), once per window.
+    for (int row = 0; row < kRows;) {
+        const DWORD start = ::GetTickCount();
+        list.DeferRowCount(TRUE);
+        for (; row < kRows && ::GetTickCount() - start < 25; ++row) {
+            const std::wstring path = L"C:\\tree\\folder" + std::to_wstring(row % 977) +
+                                      L"\\node_modules\\file" + std::to_wstring(row) + L".js";
+            const std::wstring size = std::to_wstring(row % 1000) + L" 字节";
+            list.AddRow(L"○", path.c_str(), size.c_str());
+            list.SetSortValue(row, 2, static_cast<ULONGLONG>(row % 1000));
+            list.SetCheck(row);
+        }
+        list.DeferRowCount(FALSE);
+        list.EnsureVisible(list.GetItemCount() - 1, FALSE);
+        HandleMessages();
+        ::UpdateWindow(host.ListWindow());
+    }
+    host.ClickColumn(2);
+    HandleMessages();
+
+    ASSERT_EQ(kRows, list.GetItemCount());
+    // Sorted by size, ties in the order added; every row still answers for its text and box.
+    EXPECT_EQ(std::wstring(list.GetItemText(0, 2)), L"0 字节");
+    EXPECT_EQ(std::wstring(list.GetItemText(1, 1)), L"C:\\tree\\folder23\\node_modules\\file1000.js");
+    EXPECT_EQ(2u, ::SendMessageW(host.ListWindow(), LVM_GETITEMSTATE, kRows - 1,
+                                 LVIS_STATEIMAGEMASK) >> 12);
 }
 
 }  // namespace

@@ -28,8 +28,9 @@ ReportListHost::ReportListHost(bool bOnScreen, int width, int height)
         width + 40, height + 60, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     m_parent.SubclassWindow(hParent);
     HWND hList = ::CreateWindowExW(0, WC_LISTVIEWW, L"List1",
-                                   WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT, 5,
-                                   5, width, height, hParent, reinterpret_cast<HMENU>(kListId),
+                                   WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT |
+                                       LVS_OWNERDATA,
+                                   5, 5, width, height, hParent, reinterpret_cast<HMENU>(kListId),
                                    ::GetModuleHandleW(nullptr), nullptr);
     m_list.SubclassWindow(hList);
 

@@ -1,6 +1,6 @@
 #pragma once
 // A parent window bound to a framework object (so it reflects notifications and draw
-// requests) holding a log list set up as the main dialog sets up its own.
+// requests) holding a log list set up as the main dialog sets up its own (rows kept by the list itself, LVS_OWNERDATA).
 
 #include "controls/CListCtrlCl.h"
 #include "framework/CWnd.h"

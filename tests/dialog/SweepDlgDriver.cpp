@@ -77,14 +77,14 @@ void SweepDlgDriver::StartClean(const std::wstring& keyword, const std::wstring&
     Click(IDC_BUTTON_CLEAN);
 }
 
-bool SweepDlgDriver::WaitForRun()
+bool SweepDlgDriver::WaitForRun(DWORD milliseconds)
 {
     const DWORD start = ::GetTickCount();
     for (;;) {
         HandlePending();
         // The run's end turns the button back first, also when it then closes the dialog.
         if (Text(IDC_BUTTON_CLEAN) == L"现在清理") return true;
-        if (::GetTickCount() - start > 60000) return false;
+        if (::GetTickCount() - start > milliseconds) return false;
         ::MsgWaitForMultipleObjectsEx(0, nullptr, 100, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     }
 }

@@ -36,8 +36,8 @@ public:
     // The same without waiting: the run goes on while the caller acts.
     void StartClean(const std::wstring& keyword, const std::wstring& folder);
     // Handles the dialog's messages until no run is going (the button reads "现在清理"
-    // again); false after a minute.
-    bool WaitForRun();
+    // again); false after `milliseconds` (a minute unless told).
+    bool WaitForRun(DWORD milliseconds = 60000);
     // Handles the thread's messages that are waiting, and returns.
     static void HandlePending();
 
