@@ -4,6 +4,7 @@
 # object is made older than the age, so both runs delete the same objects and the difference is
 # the rules' own work. Prints medians.
 #   bench/rules.sh [--sizes "100000"] [--runs 5] [--seed 1] [--scratch DIR] [--build DIR]
+#                  [--arch x86|x64]
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
@@ -11,7 +12,8 @@ sizes="100000"
 runs=5
 seed=1
 scratch=/tmp/varnel-bench
-build=$root/build/bench-win32
+build=""
+arch=""
 while [ $# -gt 0 ]; do
   case $1 in
     --sizes) sizes=$2; shift 2 ;;
@@ -19,6 +21,7 @@ while [ $# -gt 0 ]; do
     --seed) seed=$2; shift 2 ;;
     --scratch) scratch=$2; shift 2 ;;
     --build) build=$2; shift 2 ;;
+    --arch) arch=$2; shift 2 ;;
     *) echo "unknown option $1" >&2; exit 2 ;;
   esac
 done
@@ -26,11 +29,13 @@ keyword=junk
 exclusions='.git | node_modules | keep_*'
 days=30
 source "$root/bench/harness.sh"
+bench_arch "$arch"
+build=${build:-$root/build/bench-$(arch_tree "$VARNEL_ARCH")}
 scratch=$(bench_scratch "$scratch")
 
 bash "$root/tools/setup.sh"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release \
-      -DCMAKE_TOOLCHAIN_FILE="$root/tools/mingw-i686.cmake" >/dev/null
+      -DCMAKE_TOOLCHAIN_FILE="$root/$(arch_toolchain "$VARNEL_ARCH")" >/dev/null
 cmake --build "$build" -j "$(nproc)" --target bench_engine >/dev/null
 bench_start_wine
 
