@@ -9,47 +9,29 @@
 # each run. Raw results: SCRATCH/against.txt.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$root/bench/harness.sh"
 
 base=""
 sizes="10000 100000"
 runs=5
-seed=1
-scratch=/tmp/varnel-bench
-build=""
-arch=""
 while [ $# -gt 0 ]; do
   case $1 in
-    --base) base=$2; shift 2 ;;
-    --sizes) sizes=$2; shift 2 ;;
-    --runs) runs=$2; shift 2 ;;
-    --seed) seed=$2; shift 2 ;;
-    --scratch) scratch=$2; shift 2 ;;
-    --build) build=$2; shift 2 ;;
-    --arch) arch=$2; shift 2 ;;
-    --recycle-at) recycle_at=$2; shift 2 ;;
-    *) echo "unknown option $1" >&2; exit 2 ;;
+    --base) base=$2 ;;
+    --recycle-at) recycle_at=$2 ;;
+    *) bench_option "$1" "${2:-}" || { echo "unknown option $1" >&2; exit 2; } ;;
   esac
+  shift 2
 done
 [ -n "$base" ] || { echo "--base COMMIT is needed" >&2; exit 2; }
 keyword=junk
-source "$root/bench/harness.sh"
-bench_arch "$arch"
-build=${build:-$root/build/bench-$(arch_tree "$VARNEL_ARCH")}
-scratch=$(bench_scratch "$scratch")
-
-bash "$root/tools/setup.sh"
-build_dialog() {  # SOURCE BUILD
-  cmake -S "$1" -B "$2" -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$root/$(arch_toolchain "$VARNEL_ARCH")" >/dev/null
-  cmake --build "$2" -j "$(nproc)" --target bench_dialog >/dev/null
-}
+bench_prepare
 base_source=$scratch/base-$base
 if [ ! -d "$base_source" ]; then
   mkdir -p "$base_source"
   git -C "$root" archive "$base" | tar -x -C "$base_source"
 fi
-build_dialog "$base_source" "$base_source/build"
-build_dialog "$root" "$build"
+bench_build "$base_source" "$base_source/build" bench_dialog
+bench_build "$root" "$build" bench_dialog
 declare -A bin=([base]=$base_source/build/bench/bench_dialog.exe
                 [this]=$build/bench/bench_dialog.exe)
 

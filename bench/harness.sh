@@ -14,6 +14,43 @@ bench_arch() {
   fi
 }
 
+# The options every benchmark takes, and their defaults (each script sets its own sizes and runs).
+seed=1
+scratch=/tmp/varnel-bench
+build=""
+arch=""
+
+# bench_option NAME VALUE: takes one of those options; false for any other.
+bench_option() {
+  case $1 in
+    --sizes) sizes=$2 ;;
+    --runs) runs=$2 ;;
+    --seed) seed=$2 ;;
+    --scratch) scratch=$2 ;;
+    --build) build=$2 ;;
+    --arch) arch=$2 ;;
+    *) return 1 ;;
+  esac
+}
+
+# bench_prepare: the architecture, the build folder (default build/bench-win32 or -win64), the
+# scratch folder made absolute, and the packages.
+bench_prepare() {
+  bench_arch "$arch"
+  build=${build:-$root/build/bench-$(arch_tree "$VARNEL_ARCH")}
+  scratch=$(bench_scratch "$scratch")
+  bash "$root/tools/setup.sh"
+}
+
+# bench_build SOURCE BUILD TARGET...: the benchmark programs of a source tree, for the
+# architecture measured.
+bench_build() {
+  local source=$1 out=$2; shift 2
+  cmake -S "$source" -B "$out" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$root/$(arch_toolchain "$VARNEL_ARCH")" >/dev/null
+  cmake --build "$out" -j "$(nproc)" --target "$@" >/dev/null
+}
+
 # bench_scratch DIR: prints DIR made absolute; Wine sees it as Z:\..., so it must be plain ASCII.
 bench_scratch() {
   local dir

@@ -7,36 +7,19 @@
 #                  [--arch x86|x64]
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$root/bench/harness.sh"
 
 sizes="100000"
 runs=5
-seed=1
-scratch=/tmp/varnel-bench
-build=""
-arch=""
 while [ $# -gt 0 ]; do
-  case $1 in
-    --sizes) sizes=$2; shift 2 ;;
-    --runs) runs=$2; shift 2 ;;
-    --seed) seed=$2; shift 2 ;;
-    --scratch) scratch=$2; shift 2 ;;
-    --build) build=$2; shift 2 ;;
-    --arch) arch=$2; shift 2 ;;
-    *) echo "unknown option $1" >&2; exit 2 ;;
-  esac
+  bench_option "$1" "${2:-}" || { echo "unknown option $1" >&2; exit 2; }
+  shift 2
 done
 keyword=junk
 exclusions='.git | node_modules | keep_*'
 days=30
-source "$root/bench/harness.sh"
-bench_arch "$arch"
-build=${build:-$root/build/bench-$(arch_tree "$VARNEL_ARCH")}
-scratch=$(bench_scratch "$scratch")
-
-bash "$root/tools/setup.sh"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release \
-      -DCMAKE_TOOLCHAIN_FILE="$root/$(arch_toolchain "$VARNEL_ARCH")" >/dev/null
-cmake --build "$build" -j "$(nproc)" --target bench_engine >/dev/null
+bench_prepare
+bench_build "$root" "$build" bench_engine
 bench_start_wine
 
 results=$scratch/rules.txt

@@ -9,34 +9,17 @@
 # and restored after every deleting step. Raw results: SCRATCH/results.txt.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$root/bench/harness.sh"
 
 sizes="10000 100000"
 runs=3
-seed=1
-scratch=/tmp/varnel-bench
-build=""
-arch=""
 while [ $# -gt 0 ]; do
-  case $1 in
-    --sizes) sizes=$2; shift 2 ;;
-    --runs) runs=$2; shift 2 ;;
-    --seed) seed=$2; shift 2 ;;
-    --scratch) scratch=$2; shift 2 ;;
-    --build) build=$2; shift 2 ;;
-    --arch) arch=$2; shift 2 ;;
-    *) echo "unknown option $1" >&2; exit 2 ;;
-  esac
+  bench_option "$1" "${2:-}" || { echo "unknown option $1" >&2; exit 2; }
+  shift 2
 done
 keyword=junk
-source "$root/bench/harness.sh"
-bench_arch "$arch"
-build=${build:-$root/build/bench-$(arch_tree "$VARNEL_ARCH")}
-scratch=$(bench_scratch "$scratch")
-
-bash "$root/tools/setup.sh"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release \
-      -DCMAKE_TOOLCHAIN_FILE="$root/$(arch_toolchain "$VARNEL_ARCH")" >/dev/null
-cmake --build "$build" -j "$(nproc)" --target bench_floor bench_engine bench_dialog bench_peers >/dev/null
+bench_prepare
+bench_build "$root" "$build" bench_floor bench_engine bench_dialog bench_peers
 bin=$build/bench
 
 bench_start_wine
