@@ -1,0 +1,13 @@
+# Cross build for Windows with MinGW-w64 (posix thread model, needed by GoogleTest), for the
+# target that the including toolchain file names in MINGW_TARGET (i686 or x86_64).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR ${MINGW_TARGET})
+set(CMAKE_C_COMPILER ${MINGW_TARGET}-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER ${MINGW_TARGET}-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER ${MINGW_TARGET}-w64-mingw32-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_TARGET}-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# CTest runs every Windows binary through Wine, the Wine of the binary's architecture.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run)
