@@ -22,7 +22,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <thread>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -31,6 +30,7 @@
 
 #include "res/resource.h"
 #include "tests/dialog/SweepDlgDriver.h"
+#include "tests/support/ResponseProbe.h"
 
 namespace {
 
@@ -119,47 +119,6 @@ bool SaveWindowImage(HWND hWnd, const wchar_t* path)
     return written;
 }
 
-// Sends WM_NULL every 50 ms until stopped; the longest and the mean wait for the answer.
-class ResponseProbe {
-public:
-    explicit ResponseProbe(HWND hWnd)
-        : m_thread([this, hWnd] {
-              while (!m_stop) {
-                  Stopwatch wait;
-                  DWORD_PTR answer = 0;
-                  SendMessageTimeoutW(hWnd, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &answer);
-                  const double seconds = wait.Seconds();
-                  m_longest = std::max(m_longest, seconds);
-                  m_total += seconds;
-                  ++m_count;
-                  Sleep(50);
-              }
-              m_done = true;
-          })
-    {
-    }
-    // Handles this thread's messages meanwhile: the probe may be waiting for its answer.
-    void Stop()
-    {
-        m_stop = true;
-        while (!m_done) {
-            MSG msg;
-            while (PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-            Sleep(1);
-        }
-        m_thread.join();
-    }
-    double Longest() const { return m_longest; }
-    double Mean() const { return m_count ? m_total / m_count : 0; }
-
-private:
-    std::atomic<bool> m_stop{false};
-    std::atomic<bool> m_done{false};
-    double m_longest = 0, m_total = 0;
-    long long m_count = 0;
-    std::thread m_thread;
-};
-
 // The key pressed in the list as the user presses it, Ctrl held or not.
 void PressKey(HWND hList, WPARAM key, bool control)
 {
@@ -179,7 +138,9 @@ void TimeLogStep(const char* mode, HWND hWnd, Step step, Done done, const std::s
 {
     const SIZE_T baseline = WorkingSetKb();
     Stopwatch clock;
-    ResponseProbe probe(hWnd);
+    // The process's own peak cannot be started again: this step's is read every 5 ms.
+    std::atomic<SIZE_T> peak{baseline};
+    ResponseProbe probe(hWnd, [&peak] { peak = std::max(peak.load(), WorkingSetKb()); });
     step();
     MSG msg;
     while (!done()) {
@@ -197,7 +158,7 @@ void TimeLogStep(const char* mode, HWND hWnd, Step step, Done done, const std::s
                 SecondsField("seconds", seconds) + " " + SecondsField("cpu", cpu) + " " +
                     SecondsField("longest_wait", probe.Longest()) + " " +
                     SecondsField("mean_wait", probe.Mean()) + (fields.empty() ? "" : " ") + fields,
-                baseline);
+                baseline, std::max(peak.load(), WorkingSetKb()));
 }
 
 // Characters of Unicode text on the clipboard, 0 for none.
@@ -231,7 +192,7 @@ int wmain(int argc, wchar_t** argv)
     INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&classes);
 
-    SIZE_T baseline = 0;
+    SIZE_T baseline = 0, runPeak = 0;
     double seconds = 0, cpu = 0, repaint = 0, longestWait = 0, meanWait = 0;
     long long rows = 0;
     std::wstring status;
@@ -267,6 +228,8 @@ int wmain(int argc, wchar_t** argv)
         clock.Restart();
         UpdateWindow(dialog.Window());
         repaint = clock.Seconds();
+        // The run is the process's first step: its peak, before the steps that follow.
+        runPeak = PeakWorkingSetKb();
         if (sentHook != NULL) {
             UnhookWindowsHookEx(sentHook);
             UnhookWindowsHookEx(returnedHook);
@@ -336,6 +299,6 @@ int wmain(int argc, wchar_t** argv)
                     SecondsField("repaint", repaint) + " " +
                     SecondsField("longest_wait", longestWait) + " " +
                     SecondsField("mean_wait", meanWait) + " " + CountField("rows", rows),
-                baseline);
+                baseline, runPeak);
     return 0;
 }

@@ -56,9 +56,9 @@ SIZE_T PeakWorkingSetKb()
     return MemoryCounters().PeakWorkingSetSize / 1024;
 }
 
-void PrintResult(const char* mode, const std::string& fields, SIZE_T baselineKb)
+void PrintResult(const char* mode, const std::string& fields, SIZE_T baselineKb, SIZE_T peakKb)
 {
-    SIZE_T peak = PeakWorkingSetKb();
+    const SIZE_T peak = peakKb != 0 ? peakKb : PeakWorkingSetKb();
     std::printf("RESULT mode=%s %s peak_kb=%lu growth_kb=%ld\n", mode, fields.c_str(),
                 (unsigned long)peak, (long)peak - (long)baselineKb);
     std::fflush(stdout);

@@ -25,8 +25,10 @@ SIZE_T WorkingSetKb();
 SIZE_T PeakWorkingSetKb();
 
 // Writes "RESULT mode=<mode> <fields>" plus the peak working set and the growth of the
-// working set since baselineKb, and flushes it.
-void PrintResult(const char* mode, const std::string& fields, SIZE_T baselineKb);
+// working set since baselineKb, and flushes it. The peak is the process's unless given: a step
+// after the first measures its own.
+void PrintResult(const char* mode, const std::string& fields, SIZE_T baselineKb,
+                 SIZE_T peakKb = 0);
 
 // "name=value" with the value in seconds, for PrintResult's fields.
 std::string SecondsField(const char* name, double seconds);
