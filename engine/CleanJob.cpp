@@ -20,16 +20,26 @@ RunReport Report(RunReport::Kind kind, const WString& text)
 
 }  // namespace
 
-CleanJob::CleanJob(const CleanRequest& request, ICleanJobOwner& owner)
+CleanJob::CleanJob(const CleanRequest& request, ICleanJobOwner& owner, size_t mostWaiting)
     : m_owner(owner),
+      m_mostWaiting(mostWaiting),
       m_thread([this, request] { Run(request); })
 {
 }
 
 CleanJob::~CleanJob()
 {
-    m_stop = true;
+    Stop();
     m_thread.join();
+}
+
+void CleanJob::Stop()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_stop = true;
+    }
+    m_taken.notify_all();
 }
 
 void CleanJob::Run(const CleanRequest& request)
@@ -54,6 +64,7 @@ std::vector<RunReport> CleanJob::TakeReports(size_t most)
                                    std::make_move_iterator(m_reports.begin() + count));
     m_reports.erase(m_reports.begin(), m_reports.begin() + count);
     if (m_reports.empty()) m_ownerTold = false;
+    if (count > 0) m_taken.notify_all();
     return reports;
 }
 
@@ -61,7 +72,9 @@ void CleanJob::Queue(RunReport report)
 {
     bool tell = false;
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
+        std::unique_lock<std::mutex> lock(m_mutex);
+        // Once stopped, nothing waits: the owner may wait for the run's end before it takes more.
+        m_taken.wait(lock, [this] { return m_reports.size() < m_mostWaiting || m_stop; });
         // Only the latest object in hand is worth showing: a walk through many folders must
         // not leave a backlog of them.
         if (ShowsOnlyWhatIsInHand(report) && !m_reports.empty() &&

@@ -6,6 +6,7 @@
 #include "engine/CleanRun.h"
 
 #include <atomic>
+#include <condition_variable>
 #include <deque>
 #include <mutex>
 #include <thread>
@@ -42,16 +43,21 @@ public:
 
 class CleanJob : private ICleanReport {
 public:
+    // The reports that may wait untaken: a run that reports faster than its owner takes (a
+    // preview lists a whole tree in moments) waits for it rather than filling the memory.
+    static const size_t kMostWaiting = 16384;
+
     // Starts the run at once, on a thread at normal priority: a run below it can stand still
     // while other programs keep the processors busy.
-    CleanJob(const CleanRequest& request, ICleanJobOwner& owner);
+    CleanJob(const CleanRequest& request, ICleanJobOwner& owner,
+             size_t mostWaiting = kMostWaiting);
     // A run still going is stopped and waited for.
     ~CleanJob() override;
     CleanJob(const CleanJob&) = delete;
     CleanJob& operator=(const CleanJob&) = delete;
 
     // The run ends after the object in hand.
-    void Stop() { m_stop = true; }
+    void Stop();
     // The oldest reports not yet taken, at most `most` of them.
     std::vector<RunReport> TakeReports(size_t most);
 
@@ -66,8 +72,10 @@ private:
     void EndPass(bool stopped, ULONGLONG total) override;
 
     ICleanJobOwner& m_owner;
+    const size_t m_mostWaiting;
     std::atomic<bool> m_stop{false};
     std::mutex m_mutex;
+    std::condition_variable m_taken;  // a take made room, or the run is to stop
     std::deque<RunReport> m_reports;
     bool m_ownerTold = false;  // told of waiting reports, and no take has left none since
     std::thread m_thread;      // last: it starts once everything above is made

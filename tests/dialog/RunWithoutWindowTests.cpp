@@ -48,6 +48,7 @@ public:
     }
 
     RunEnd End() const { return m_end; }
+    bool Ended() const { return m_ended; }
 
 private:
     HANDLE m_told = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
@@ -111,6 +112,41 @@ TEST(RunWithoutWindow, GivesTheDialogsRowsAtTheNormalPriority)
     EXPECT_EQ(rows[kFiles + 3], Row(L"√", tree.Path(L"junk_dir")));
     EXPECT_EQ(rows[kFiles + 4], kBlank);
     EXPECT_EQ(texts.EndText(owner.End(), false, L"D:\\x"), L"清除[D:\\x]完毕!");
+}
+
+// A run that reports faster than its owner takes waits for the owner rather than piling up
+// reports, and gives every row once they are taken.
+TEST(RunWithoutWindow, WaitsForItsOwnerWhenTooManyReportsWait)
+{
+    TempTree tree;
+    const int kFiles = 20;
+    for (int i = 0; i < kFiles; ++i) tree.AddFile(L"f" + std::to_wstring(i) + L"_junk.txt");
+    EventOwner owner;
+    RunTexts texts(L"junk", 0, true, L"", 0);
+    const size_t kMostWaiting = 8;
+    std::vector<Row> rows;
+    size_t firstTake = 0;
+    bool endedUntaken = true;
+    {
+        CleanJob job({ToLongPath(tree.Root()), tree.Root(), L"junk", 0, 0, true, false, true,
+                      false, nullptr, {}, 0},
+                     owner, kMostWaiting);
+        ::Sleep(1000);  // a preview of 20 files is over in moments unless it waits
+        endedUntaken = owner.Ended();
+        std::vector<RunTexts::Row> taken;
+        WString status;
+        const std::vector<RunReport> reports = job.TakeReports(SIZE_MAX);
+        firstTake = reports.size();
+        for (const RunReport& report : reports) texts.Add(report, taken, status);
+        const std::vector<RunTexts::Row> rest = owner.Follow(job, texts, [](size_t) {});
+        taken.insert(taken.end(), rest.begin(), rest.end());
+        rows = LogRowsOf(taken);
+    }
+    EXPECT_FALSE(endedUntaken);
+    EXPECT_EQ(firstTake, kMostWaiting);
+    EXPECT_EQ(owner.End(), RunEnd::Completed);
+    // The heading, every file, the heading's total, a blank row.
+    EXPECT_EQ(rows.size(), kFiles + 2u);
 }
 
 }  // namespace
