@@ -21,15 +21,19 @@ Outcome Handle(const PathEntry& entry, Pass pass, const CleanRequest& request,
                                : deleter.DeleteCollectedFolder(entry);
 }
 
-// One pass over its list; false when it was stopped before its end.
-bool RunPass(Pass pass, const PathList& list, const CleanRequest& request, const MatchRule& rule,
-             Deleter& deleter, ICleanReport& report, const std::atomic<bool>& stop)
+// One pass over its list; false when it was stopped before its end. spent is the list again
+// when the run owns it (not a preview's picks): each object is let go of once told, as the
+// log that is told takes a copy.
+bool RunPass(Pass pass, const PathList& list, PathList* spent, const CleanRequest& request,
+             const MatchRule& rule, Deleter& deleter, ICleanReport& report,
+             const std::atomic<bool>& stop)
 {
     // The time stamp is taken after the walk, before the first object is handled.
     report.BeginPass(pass, GetTimeStamp());
     ULONGLONG total = 0;
     WString counted;  // the last folder whose bytes are in the total, with a closing backslash
-    for (const PathEntry& entry : list) {
+    for (size_t at = 0; at < list.size(); ++at) {
+        const PathEntry& entry = list[at];
         if (stop) {
             report.EndPass(true, total);
             return false;
@@ -46,6 +50,7 @@ bool RunPass(Pass pass, const PathList& list, const CleanRequest& request, const
             if (pass == Pass::Folders) counted = entry.relative + _T("\\");
         }
         report.ObjectDone(outcome, entry);
+        if (spent) (*spent)[at] = PathEntry();
     }
     report.EndPass(false, total);
     return true;
@@ -79,6 +84,8 @@ RunEnd RunClean(const CleanRequest& request, ICleanReport& report, const std::at
                     [&](const WString& folder) { report.Searching(folder); });
     const PathList& fileList = request.picks ? request.picks->files : files;
     const PathList& folderList = request.picks ? request.picks->folders : folders;
+    PathList* spentFiles = request.picks ? nullptr : &files;
+    PathList* spentFolders = request.picks ? nullptr : &folders;
     if (stop) {
         // Stopped while searching: the pass that would have come first says so.
         report.BeginPass(request.files ? Pass::Files : Pass::Folders, GetTimeStamp());
@@ -91,10 +98,11 @@ RunEnd RunClean(const CleanRequest& request, ICleanReport& report, const std::at
     if (rule.Restricts()) deleter.KeepOut(rule);
     if (request.toRecycleBin)
         deleter.RecycleInto(recycleBin, request.folder, binCapacity, fileSystem, redirectionOff);
-    if (request.files && !RunPass(Pass::Files, fileList, request, rule, deleter, report, stop))
+    if (request.files &&
+        !RunPass(Pass::Files, fileList, spentFiles, request, rule, deleter, report, stop))
         return RunEnd::Stopped;
     if (request.folders && !stop &&
-        !RunPass(Pass::Folders, folderList, request, rule, deleter, report, stop))
+        !RunPass(Pass::Folders, folderList, spentFolders, request, rule, deleter, report, stop))
         return RunEnd::Stopped;
     return stop ? RunEnd::Stopped : RunEnd::Completed;
 }
