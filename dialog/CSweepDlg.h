@@ -127,10 +127,12 @@ private:
     size_t m_headingRow;      // the log's id of the pass's heading row, which sorting may move
     int m_fittedLogWidth;     // the list's client width the columns were last sized for
 
-    // The preview whose picks apply: its inputs, and its "○" rows (the log's ids) with their
-    // objects, in the order listed.
+    // The preview whose picks apply: its inputs, the folder as its log shows it, and its "○"
+    // rows (the log's ids) with their objects, in the order listed. An object keeps no path:
+    // its row has it.
     bool m_bPicksApply;
     Inputs m_pickInputs;
+    WString m_pickShownFolder;
     std::vector<std::pair<size_t, PathEntry>> m_pickRows;
     bool m_bCloseAfterRun;
     WString m_startFolder;

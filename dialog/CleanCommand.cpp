@@ -5,6 +5,7 @@
 
 #include "dialog/CleanInput.h"
 #include "dialog/UiTexts.h"
+#include "engine/TreeWalk.h"
 #include "res/resource.h"
 
 #include <algorithm>
@@ -24,7 +25,8 @@ const size_t kReportsPerBatch = 500;
 // be shown, and its end leaves every waiting row) never holds the window long.
 const DWORD kTickMilliseconds = 25;
 
-// The log's columns of sizes and of last changes.
+// The log's columns of objects, of sizes and of last changes.
+const int kObjectColumn = 1;
 const int kSizeColumn = 2;
 const int kChangedColumn = 3;
 
@@ -101,6 +103,7 @@ void CSweepDlg::StartRun(const CleanRequest& request, const WString& exclusionsT
     DropPicks();
     if (request.previewOnly) {
         m_pickInputs = CurrentInputs();
+        m_pickShownFolder = request.shownFolder;
         m_listLog.EnableCheckBoxes(TRUE);
     }
     SetRunning(true);
@@ -181,7 +184,10 @@ void CSweepDlg::ShowRow(const RunTexts::Row& row)
     if (row.heading) m_headingRow = m_listLog.GetRowId(added);
     if (row.pick) {
         m_listLog.SetCheck(added);
-        m_pickRows.emplace_back(m_listLog.GetRowId(added), row.entry);
+        const PathEntry& listed = row.entry;
+        m_pickRows.emplace_back(m_listLog.GetRowId(added),
+                                PathEntry{WString(), listed.isFile, WString(), listed.unreadable,
+                                          listed.size, listed.fileId, listed.lastChange});
     }
 }
 
@@ -264,10 +270,17 @@ CSweepDlg::Inputs CSweepDlg::CurrentInputs() const
 std::shared_ptr<const Picks> CSweepDlg::TickedPicks() const
 {
     const LogStore& rows = m_listLog.Rows();
+    const WString inside = JoinShown(m_pickShownFolder, WString());
     auto picks = std::make_shared<Picks>();
-    for (const auto& pick : m_pickRows)
-        if (rows.GetCheck(pick.first) == 1)
-            (pick.second.isFile == 1 ? picks->files : picks->folders).push_back(pick.second);
+    for (const auto& pick : m_pickRows) {
+        if (rows.GetCheck(pick.first) != 1) continue;
+        PathEntry object = pick.second;
+        object.path = rows.GetText(pick.first, kObjectColumn);
+        // A path not below the folder would name something the preview never listed.
+        if (object.path.compare(0, inside.size(), inside) != 0) continue;
+        object.relative = object.path.substr(inside.size());
+        (object.isFile == 1 ? picks->files : picks->folders).push_back(std::move(object));
+    }
     return picks;
 }
 

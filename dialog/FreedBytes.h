@@ -3,9 +3,8 @@
 
 #include "engine/PathList.h"
 
+#include <unordered_map>
 #include <unordered_set>
-#include <utility>
-#include <vector>
 
 class FreedBytes {
 public:
@@ -18,7 +17,9 @@ public:
     ULONGLONG Total() const;
 
 private:
-    std::vector<std::pair<WString, ULONGLONG>> m_files;  // relative path, size
-    std::unordered_set<WString> m_folders;                // relative paths
+    // The listed files' bytes by the relative path of the folder they are in ("" for the
+    // chosen one): one key for all the files of a folder.
+    std::unordered_map<WString, ULONGLONG> m_fileBytes;
+    std::unordered_set<WString> m_folders;  // relative paths
     ULONGLONG m_folderPassTotal = 0;
 };
