@@ -7,6 +7,7 @@
 #include "framework/CRect.h"
 #include "framework/Dpi.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <vector>
 
@@ -18,15 +19,23 @@ const int kCellTextSize = 256;
 // Column 0's fill reaches 2 pixels further left than its label, under the item's margin.
 const int kFirstColumnFillOverhang = 2;
 
+// Sent by the list to itself: select the next slice of the rows Ctrl+A selects.
+const UINT WM_SELECT_MORE = WM_APP + 0x100;
+// A slice of that selecting takes about this long, so the window goes on answering between.
+const DWORD kSelectSliceMilliseconds = 20;
+
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CListCtrlCl, CListCtrl)
     ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)
     ON_NOTIFY_REFLECT(LVN_GETDISPINFOW, OnGetDispInfo)
+    ON_NOTIFY_REFLECT(LVN_ODFINDITEMW, OnFindItem)
     ON_MESSAGE(WM_KEYDOWN, OnKeyDown)
     ON_MESSAGE(LVM_SETITEMSTATE, OnSetItemState)
     ON_MESSAGE(WM_LBUTTONDOWN, OnLButtonDown)
     ON_MESSAGE(WM_LBUTTONDBLCLK, OnLButtonDown)
+    ON_MESSAGE(WM_RBUTTONDOWN, OnRButtonDown)
+    ON_MESSAGE(WM_SELECT_MORE, OnSelectMore)
     ON_WM_MEASUREITEM_REFLECT()
     ON_WM_MEASUREITEM()
 END_MESSAGE_MAP()
@@ -39,7 +48,11 @@ CListCtrlCl::CListCtrlCl()
       m_nFontWidth(0),
       m_bDeferCount(FALSE),
       m_nShownRows(0),
-      m_crText(RGB(255, 255, 255))
+      m_nSelectingFrom(0),
+      m_nSelectingEnd(0),
+      m_crText(RGB(255, 255, 255)),
+      m_nCellFontDpi(0),
+      m_nGuiHeight(0)
 {
 }
 
@@ -145,13 +158,37 @@ void CListCtrlCl::SetRowCheck(int nRow, int nCheck)
     RedrawRow(nRow);
 }
 
+// A list view may select a virtual list's rows one by one, however asked (Wine does, some
+// microseconds a row): a long log is selected a slice at a time, each slice a message.
 void CListCtrlCl::SelectAll()
 {
-    // One repaint, not one invalidation per row.
+    m_nSelectingFrom = 0;
+    m_nSelectingEnd = m_rows.GetRowCount();
+    OnSelectMore(0, 0);
+}
+
+LRESULT CListCtrlCl::OnSelectMore(WPARAM, LPARAM)
+{
+    const DWORD start = ::GetTickCount();
+    LVITEMW item = {};
+    item.state = LVIS_SELECTED;
+    item.stateMask = LVIS_SELECTED;
+    // One repaint a slice, not one invalidation per row.
     SetRedraw(FALSE);
-    SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
+    while (m_nSelectingFrom < m_nSelectingEnd) {
+        DefWindowProc(LVM_SETITEMSTATE, m_nSelectingFrom++, reinterpret_cast<LPARAM>(&item));
+        if (m_nSelectingFrom % 256 == 0 && ::GetTickCount() - start >= kSelectSliceMilliseconds)
+            break;
+    }
     SetRedraw(TRUE);
     InvalidateRect(NULL);
+    if (m_nSelectingFrom < m_nSelectingEnd) PostMessage(WM_SELECT_MORE);
+    return 0;
+}
+
+void CListCtrlCl::StopSelectingAll()
+{
+    m_nSelectingEnd = m_nSelectingFrom;
 }
 
 std::vector<size_t> CListCtrlCl::SelectedRows() const
@@ -159,6 +196,12 @@ std::vector<size_t> CListCtrlCl::SelectedRows() const
     const size_t count = m_rows.GetRowCount();
     const size_t selected = static_cast<size_t>(::SendMessageW(m_hWnd, LVM_GETSELECTEDCOUNT, 0, 0));
     std::vector<size_t> rows;
+    // Ctrl+A's rows count as selected while their slices are still to come.
+    if (m_nSelectingFrom < m_nSelectingEnd) {
+        rows.reserve(m_nSelectingEnd);
+        for (size_t row = 0; row < m_nSelectingEnd; ++row) rows.push_back(row);
+        return rows;
+    }
     if (selected == count) {
         // Ctrl+A: no need to ask the list view row by row.
         rows.reserve(count);
@@ -181,6 +224,14 @@ LRESULT CListCtrlCl::OnKeyDown(WPARAM wParam, LPARAM /*lParam*/)
         SelectAll();
         return 0;
     }
+    // The other keys that reach the list view may select rows of their own.
+    if (wParam != VK_CONTROL && wParam != 'C') StopSelectingAll();
+    return Default();
+}
+
+LRESULT CListCtrlCl::OnRButtonDown(WPARAM, LPARAM)
+{
+    StopSelectingAll();
     return Default();
 }
 
@@ -198,6 +249,7 @@ LRESULT CListCtrlCl::OnLButtonDown(WPARAM /*wParam*/, LPARAM lParam)
             return 0;
         }
     }
+    StopSelectingAll();
     return Default();
 }
 
@@ -240,11 +292,41 @@ void CListCtrlCl::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult)
     }
 }
 
+// Typed letters, or LVM_FINDITEM: the list view asks which row's text in column 0 is (or
+// begins with) the text, searching from iStart on, as it searches the rows it keeps itself.
+void CListCtrlCl::OnFindItem(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    const NMLVFINDITEMW* pFind = reinterpret_cast<NMLVFINDITEMW*>(pNMHDR);
+    const LVFINDINFOW& find = pFind->lvfi;
+    *pResult = -1;
+    const size_t count = m_rows.GetRowCount();
+    if ((find.flags & (LVFI_STRING | LVFI_PARTIAL)) == 0 || find.psz == nullptr ||
+        count == 0)
+        return;
+    const bool partial = (find.flags & LVFI_PARTIAL) != 0;
+    const int length = lstrlenW(find.psz);
+    const size_t start =
+        pFind->iStart > 0 && static_cast<size_t>(pFind->iStart) < count ? pFind->iStart : 0;
+    const size_t searched = (find.flags & LVFI_WRAP) != 0 ? count : count - start;
+    for (size_t n = 0; n < searched; ++n) {
+        const size_t position = (start + n) % count;
+        const LPCTSTR text = m_rows.GetText(m_rows.RowAt(position), 0);
+        const int compared = partial ? std::min(length, lstrlenW(text)) : -1;
+        if ((!partial || compared == length) &&
+            ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, text, compared, find.psz,
+                             partial ? length : -1) == CSTR_EQUAL) {
+            *pResult = static_cast<LRESULT>(position);
+            return;
+        }
+    }
+}
+
 // A row's box set through LVM_SETITEMSTATE (ListView_SetCheckState, by this program or another):
 // the list view keeps no box of a virtual list's row, the store does.
 LRESULT CListCtrlCl::OnSetItemState(WPARAM wParam, LPARAM lParam)
 {
     const LVITEMW* pItem = reinterpret_cast<const LVITEMW*>(lParam);
+    if (pItem != nullptr && (pItem->stateMask & LVIS_SELECTED) != 0) StopSelectingAll();
     if (pItem == nullptr || (pItem->stateMask & LVIS_STATEIMAGEMASK) == 0) return Default();
     const int nItem = static_cast<int>(wParam);
     const int nCheck = static_cast<int>((pItem->state & LVIS_STATEIMAGEMASK) >> 12) - 1;
@@ -311,29 +393,37 @@ void CListCtrlCl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     if (nRow < 0 || static_cast<size_t>(nRow) >= m_rows.GetRowCount()) return;
     const BOOL bSelected = (lpDrawItemStruct->itemState & ODS_SELECTED) != 0;
     const UINT dpi = GetWindowDpi(m_hWnd);
-
-    // The placement is measured with the GUI font, whatever font then draws the text. That
-    // font is made for the system's scale; the window's monitor may have another.
-    HGDIOBJ hGuiFont = ::GetStockObject(DEFAULT_GUI_FONT);
-    if (hGuiFont != nullptr) ::SelectObject(pDC->GetSafeHdc(), hGuiFont);
-    TEXTMETRIC tm;
-    pDC->GetTextMetrics(&tm);
-    const int nGuiHeight = ::MulDiv(tm.tmHeight, static_cast<int>(dpi), GetSystemDpi());
-    CFont font;
-    font.CreateFont(ScaleToDpi(m_nFontHeight, dpi), ScaleToDpi(m_nFontWidth, dpi), 0, 0,
-                    FW_DONTCARE, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"宋体");
-    pDC->SelectObject(&font);
+    if (dpi != m_nCellFontDpi) MakeCellFont(pDC, dpi);
+    const HGDIOBJ hOldFont = ::SelectObject(pDC->GetSafeHdc(), m_cellFont.GetSafeHandle());
     pDC->SetTextColor(m_crText);
 
     LVCOLUMNW column = {};
     column.mask = LVCF_FMT | LVCF_WIDTH;
     for (int nColumn = 0;
          SendMessage(LVM_GETCOLUMNW, nColumn, reinterpret_cast<LPARAM>(&column)) != 0; ++nColumn)
-        DrawCell(pDC, nRow, nColumn, bSelected, dpi, nGuiHeight);
-    // The cell font is deleted with `font`; it must not stay selected.
-    pDC->SelectStockObject(SYSTEM_FONT);
+        DrawCell(pDC, nRow, nColumn, bSelected, dpi, m_nGuiHeight);
+    ::SelectObject(pDC->GetSafeHdc(), hOldFont);
     DrawCheckBox(lpDrawItemStruct->hDC, nRow);
+}
+
+// Made once for the scale, not for every row drawn: a font is slow to make and to select.
+void CListCtrlCl::MakeCellFont(CDC* pDC, UINT dpi)
+{
+    // The placement is measured with the GUI font, whatever font then draws the text. That
+    // font is made for the system's scale; the window's monitor may have another.
+    const HGDIOBJ hGuiFont = ::GetStockObject(DEFAULT_GUI_FONT);
+    const HGDIOBJ hOldFont =
+        hGuiFont != nullptr ? ::SelectObject(pDC->GetSafeHdc(), hGuiFont) : nullptr;
+    TEXTMETRIC tm;
+    pDC->GetTextMetrics(&tm);
+    if (hOldFont != nullptr) ::SelectObject(pDC->GetSafeHdc(), hOldFont);
+    m_nGuiHeight = ::MulDiv(tm.tmHeight, static_cast<int>(dpi), GetSystemDpi());
+    m_cellFont.DeleteObject();
+    m_cellFont.CreateFont(ScaleToDpi(m_nFontHeight, dpi), ScaleToDpi(m_nFontWidth, dpi), 0, 0,
+                          FW_DONTCARE, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                          L"宋体");
+    m_nCellFontDpi = dpi;
 }
 
 int CListCtrlCl::CheckBoxWidth() const

@@ -5,6 +5,7 @@
 
 #include "controls/CHeaderCtrlCl.h"
 #include "controls/LogStore.h"
+#include "framework/CGdiObject.h"
 #include "framework/CListCtrl.h"
 #include "framework/MessageMap.h"
 
@@ -41,9 +42,9 @@ public:
     // 1 ticked, 0 unticked, -1 no box; as the list view answers LVM_GETITEMSTATE.
     int GetCheck(int nRow) const;
     BOOL SetCheck(int nRow, BOOL bCheck = TRUE);
-    // Ctrl+A: selects every row.
+    // Ctrl+A: selects every row; a long log in slices, between the window's other messages.
     void SelectAll();
-    // The positions of the selected rows, top first.
+    // The positions of the selected rows, top first; every row while Ctrl+A's slices go on.
     std::vector<size_t> SelectedRows() const;
 
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
@@ -53,14 +54,18 @@ protected:
 
     afx_msg void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnFindItem(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg LRESULT OnSetItemState(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnKeyDown(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnRButtonDown(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnSelectMore(WPARAM wParam, LPARAM lParam);
     afx_msg void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
     afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
     DECLARE_MESSAGE_MAP()
 
 private:
+    void MakeCellFont(CDC* pDC, UINT dpi);
     void DrawCell(CDC* pDC, int nRow, int nColumn, BOOL bSelected, UINT dpi, int nGuiHeight);
     void DrawCheckBox(HDC hDC, int nRow);
     // The room the list view keeps for a box left of column 0's label; 0 without boxes.
@@ -69,6 +74,8 @@ private:
     void ToggleSelectedChecks();
     void SetRowCheck(int nRow, int nCheck);
     void ShowRowCount();
+    // What the user or another program selects ends Ctrl+A's slices.
+    void StopSelectingAll();
     void RedrawRow(int nRow);
 
     BOOL m_bAscending;
@@ -78,7 +85,13 @@ private:
     int m_nFontWidth;
     BOOL m_bDeferCount;
     size_t m_nShownRows;  // the count the list view was last told
+    // Ctrl+A's rows still to be selected: from, up to end.
+    size_t m_nSelectingFrom;
+    size_t m_nSelectingEnd;
     COLORREF m_crText;
+    CFont m_cellFont;     // the cells' font, made for the scale below
+    UINT m_nCellFontDpi;  // 0 until a row is drawn
+    int m_nGuiHeight;     // the GUI font's height at that scale
     CHeaderCtrlCl m_header;
     LogStore m_rows;
 };

@@ -1,6 +1,7 @@
 #include "controls/CListCtrlCl.h"
 #include "tests/controls/ReportListHost.h"
 #include "tests/support/Pixels.h"
+#include "tests/support/ResponseProbe.h"
 #include "framework/CRect.h"
 
 #include <gtest/gtest.h>
@@ -362,6 +363,45 @@ TEST(ReportListCheckBoxes, OnRowsGivenOneToggledByAClickOnTheBoxAndBySpace)
 
 namespace {
 
+// Typed letters find a row by its first cell, from where the list view says, as it searches
+// rows it keeps itself.
+TEST(ReportListFind, FindsTheRowWhoseFirstCellIsOrBeginsWithTheText)
+{
+    ReportListHost host;
+    host.AddLogColumns();
+    AddRows(host.List(), {{L"Apple", L"1"}, {L"banana", L"2"}, {L"apricot", L"3"}, {L"○", L"4"}});
+    host.ClickColumn(1);  // shown in the order of the second column, as added
+    struct Case {
+        const wchar_t* text;
+        UINT flags;
+        int start;
+        LRESULT found;
+    };
+    const Case cases[] = {
+        {L"ap", LVFI_PARTIAL, 0, 0},               // case ignored
+        {L"ap", LVFI_PARTIAL, 1, 2},               // from the start on
+        {L"ap", LVFI_PARTIAL, 3, -1},              // not past the end ...
+        {L"ap", LVFI_PARTIAL | LVFI_WRAP, 3, 0},   // ... unless wrapping
+        {L"apple", LVFI_STRING, 0, 0},             // the whole text
+        {L"app", LVFI_STRING, 0, -1},
+        {L"applesauce", LVFI_PARTIAL, 0, -1},      // longer than the cell
+        {L"○", LVFI_PARTIAL, 0, 3},
+    };
+    for (const Case& c : cases) {
+        NMLVFINDITEMW find = {};
+        find.hdr = {host.ListWindow(), ReportListHost::kListId, LVN_ODFINDITEMW};
+        find.iStart = c.start;
+        find.lvfi.flags = c.flags;
+        find.lvfi.psz = c.text;
+        EXPECT_EQ(c.found, ::SendMessageW(host.ParentWindow(), WM_NOTIFY, ReportListHost::kListId,
+                                          reinterpret_cast<LPARAM>(&find)))
+            << c.text << " from " << c.start;
+    }
+    // Typing: the list view asks, and the row found gets the focus.
+    ::SendMessageW(host.ListWindow(), WM_CHAR, L'b', 1);
+    EXPECT_EQ(1, host.List().GetNextItem(-1, LVNI_FOCUSED));
+}
+
 void HandleMessages()
 {
     MSG msg;
@@ -371,19 +411,20 @@ void HandleMessages()
     }
 }
 
-// A hundred thousand rows taken in as the dialog takes them, then sorted: every row still answers
-// for its text and its box.
+// A hundred thousand rows taken in as the dialog takes them, sorted, all selected: every row
+// still answers for its text and its box, and the window never keeps anyone waiting 100 ms.
 TEST(ReportListScale, AHundredThousandRowsArriveAndAreSortedStably)
 {
     ReportListHost host(true);
+    ResponseProbe probe(host.ListWindow());
     host.AddLogColumns();
     CListCtrlCl& list = host.List();
     list.AddColumn(3, L"大小", LVCFMT_RIGHT, 80);
     list.EnableCheckBoxes(TRUE);
     const int kRows = 100000;
-    // As the dialog adds them: for at most 25 ms a tick, then the list view told the count
-    // once, the newest in view, and the window's messages handled. The first tick also sets the
-    // list view up (its first row, box and scroll bar), once per window.
+    // As the dialog adds them: a tick takes rows in for at most 25 ms, the next tells the list
+    // view the count once, the newest in view, and the window's messages are handled between.
+    // The first telling also sets the list view up (its first row, box and scroll bar).
     for (int row = 0; row < kRows;) {
         const DWORD start = ::GetTickCount();
         list.DeferRowCount(TRUE);
@@ -395,13 +436,22 @@ TEST(ReportListScale, AHundredThousandRowsArriveAndAreSortedStably)
             list.SetSortValue(row, 2, static_cast<ULONGLONG>(row % 1000));
             list.SetCheck(row);
         }
+        HandleMessages();
         list.DeferRowCount(FALSE);
         list.EnsureVisible(list.GetItemCount() - 1, FALSE);
-        HandleMessages();
         ::UpdateWindow(host.ListWindow());
+        HandleMessages();
     }
     host.ClickColumn(2);
     HandleMessages();
+    PressKey(host.ListWindow(), 'A', true);
+    EXPECT_EQ(static_cast<size_t>(kRows), list.SelectedRows().size());
+    for (DWORD start = ::GetTickCount(); ListView_GetSelectedCount(host.ListWindow()) != kRows &&
+                                         ::GetTickCount() - start < 10000;)
+        HandleMessages();
+    probe.Stop();
+    EXPECT_LT(probe.Longest(), 0.1);
+    EXPECT_EQ(static_cast<UINT>(kRows), ListView_GetSelectedCount(host.ListWindow()));
 
     ASSERT_EQ(kRows, list.GetItemCount());
     // Sorted by size, ties in the order added; every row still answers for its text and box.
