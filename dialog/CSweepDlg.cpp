@@ -38,6 +38,7 @@ CSweepDlg::CSweepDlg(CWnd* pParent)
       m_bRunFaulted(false),
       m_headingRow(0),
       m_fittedLogWidth(0),
+      m_logShownAt(0),
       m_bPicksApply(false),
       m_pickInputs(),
       m_bCloseAfterRun(false)

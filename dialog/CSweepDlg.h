@@ -126,6 +126,7 @@ private:
     bool m_bRunFaulted;
     size_t m_headingRow;      // the log's id of the pass's heading row, which sorting may move
     int m_fittedLogWidth;     // the list's client width the columns were last sized for
+    DWORD m_logShownAt;       // when the list view was last told of new rows
 
     // The preview whose picks apply: its inputs, the folder as its log shows it, and its "○"
     // rows (the log's ids) with their objects, in the order listed. An object keeps no path:

@@ -24,6 +24,9 @@ const size_t kReportsPerBatch = 500;
 // ... for at most this long a tick, so that a burst (a preview lists far faster than it could
 // be shown, and its end leaves every waiting row) never holds the window long.
 const DWORD kTickMilliseconds = 25;
+// The list view is told of the new rows at most this often, and at the run's end: each time
+// it scrolls to the newest and draws every row in view, too fast to read at every tick.
+const DWORD kLogMilliseconds = 100;
 
 // The log's columns of objects, of sizes and of last changes.
 const int kObjectColumn = 1;
@@ -108,6 +111,7 @@ void CSweepDlg::StartRun(const CleanRequest& request, const WString& exclusionsT
     }
     SetRunning(true);
     m_bRunOver = false;
+    m_logShownAt = ::GetTickCount() - kLogMilliseconds;
     m_hRunWindow = m_hWnd;
     m_run.reset(new CleanJob(request, *this));
 }
@@ -135,18 +139,23 @@ LRESULT CSweepDlg::OnRunTimer(WPARAM wParam, LPARAM)
     if (wParam != kRunTimer || !IsRunning()) return 0;
     const DWORD start = ::GetTickCount();
     bool drained = false;
-    // The list view learns of the tick's rows once, the newest in view.
+    // The list view learns of new rows once in a while, the newest in view.
     m_listLog.DeferRowCount(TRUE);
     while (!drained && ::GetTickCount() - start < kTickMilliseconds)
         drained = ShowRunProgress(kReportsPerBatch) < kReportsPerBatch;
-    const int shownBefore = m_listLog.GetItemCount();
-    m_listLog.DeferRowCount(FALSE);
-    if (m_listLog.GetItemCount() != shownBefore) {
-        // The rows may have brought the vertical scroll bar, which narrows the list.
-        FitLogColumns();
-        m_listLog.EnsureVisible(m_listLog.GetItemCount() - 1, FALSE);
+    const bool logDue = (drained && m_bRunOver) || start - m_logShownAt >= kLogMilliseconds;
+    if (logDue) {
+        m_logShownAt = start;
+        const int shownBefore = m_listLog.GetItemCount();
+        m_listLog.DeferRowCount(FALSE);
+        if (m_listLog.GetItemCount() != shownBefore) {
+            // The rows may have brought the vertical scroll bar, which narrows the list.
+            FitLogColumns();
+            m_listLog.EnsureVisible(m_listLog.GetItemCount() - 1, FALSE);
+        }
     }
-    if (!drained) return 0;
+    // Rows taken in and not yet shown: the timer goes on until they are.
+    if (!drained || !logDue) return 0;
     // Nothing left: the job tells again when more comes, or the run is over.
     KillTimer(kRunTimer);
     if (m_bRunOver) FinishRun();
