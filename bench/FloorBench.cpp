@@ -51,7 +51,8 @@ static int RunEnumeration(const std::string& root)
     return 0;
 }
 
-// Lines "F relative\path" or "D relative\path", CRLF ends.
+// Lines "F relative\path" or "D relative\path", CRLF ends. The paths in the \\?\ form: a name
+// such as "lpt4.h" is a device in a plain Win32 path.
 static std::vector<std::pair<char, std::wstring>> ReadManifest(const std::string& root,
                                                                const char* manifestPath)
 {
@@ -60,7 +61,8 @@ static std::vector<std::pair<char, std::wstring>> ReadManifest(const std::string
     std::string line;
     while (std::getline(manifest, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.size() > 2) operations.emplace_back(line[0], Widen(root + "\\" + line.substr(2)));
+        if (line.size() > 2)
+            operations.emplace_back(line[0], Widen("\\\\?\\" + root + "\\" + line.substr(2)));
     }
     return operations;
 }
