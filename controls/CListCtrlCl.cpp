@@ -224,8 +224,9 @@ LRESULT CListCtrlCl::OnKeyDown(WPARAM wParam, LPARAM /*lParam*/)
         SelectAll();
         return 0;
     }
-    // The other keys that reach the list view may select rows of their own.
-    if (wParam != VK_CONTROL && wParam != 'C') StopSelectingAll();
+    // The other keys that reach the list view may select rows of their own (Ctrl+C copies).
+    if (wParam != VK_CONTROL && !(wParam == 'C' && ::GetKeyState(VK_CONTROL) < 0))
+        StopSelectingAll();
     return Default();
 }
 

@@ -23,6 +23,8 @@ public:
     // While deferred, added rows are kept but the list view is told the count only when the
     // deferring ends: once a batch.
     void DeferRowCount(BOOL bDefer);
+    // Rows were added that the list view has not been told of.
+    bool HasUntoldRows() const { return m_nShownRows != m_rows.GetRowCount(); }
     // Colour of every cell's text from the next drawing on.
     BOOL SetRowTextColor(COLORREF crText);
     // A cell of the row shown at nRow, shown and kept for sorting.

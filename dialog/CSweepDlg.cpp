@@ -34,6 +34,7 @@ CSweepDlg::CSweepDlg(CWnd* pParent)
       m_bToRecycleBin(0),
       m_hRunWindow(NULL),
       m_bRunOver(false),
+      m_bReportsDrained(false),
       m_runEnd(RunEnd::Completed),
       m_bRunFaulted(false),
       m_headingRow(0),

@@ -75,6 +75,8 @@ private:
     // Shows at most `most` of the reports that wait; returns how many it showed.
     size_t ShowRunProgress(size_t most);
     void ShowRow(const RunTexts::Row& row);
+    // The list view told of the rows taken in, the newest in view.
+    void ShowNewRows(DWORD now);
     // The run is over and every row it reported is shown.
     void FinishRun();
     void ShowRunEnd(RunEnd end, bool faulted);
@@ -122,6 +124,7 @@ private:
     HWND m_hRunWindow;  // what the job's thread posts to: set before it starts, never while it goes
     CString m_runFolderText;  // the folder text as read when the run began
     bool m_bRunOver;          // the job has ended; its last rows may still wait
+    bool m_bReportsDrained;   // the last take left no report waiting
     RunEnd m_runEnd;
     bool m_bRunFaulted;
     size_t m_headingRow;      // the log's id of the pass's heading row, which sorting may move

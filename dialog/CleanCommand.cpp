@@ -111,6 +111,7 @@ void CSweepDlg::StartRun(const CleanRequest& request, const WString& exclusionsT
     }
     SetRunning(true);
     m_bRunOver = false;
+    m_bReportsDrained = false;
     m_logShownAt = ::GetTickCount() - kLogMilliseconds;
     m_hRunWindow = m_hWnd;
     m_run.reset(new CleanJob(request, *this));
@@ -138,28 +139,34 @@ LRESULT CSweepDlg::OnRunTimer(WPARAM wParam, LPARAM)
 {
     if (wParam != kRunTimer || !IsRunning()) return 0;
     const DWORD start = ::GetTickCount();
+    // A tick either tells the list view of the rows taken in or takes more in, never both:
+    // told, it scrolls to the newest row and draws every row in view.
+    if (m_listLog.HasUntoldRows() &&
+        ((m_bRunOver && m_bReportsDrained) || start - m_logShownAt >= kLogMilliseconds)) {
+        ShowNewRows(start);
+        return 0;
+    }
     bool drained = false;
-    // The list view learns of new rows once in a while, the newest in view.
     m_listLog.DeferRowCount(TRUE);
     while (!drained && ::GetTickCount() - start < kTickMilliseconds)
         drained = ShowRunProgress(kReportsPerBatch) < kReportsPerBatch;
-    const bool logDue = (drained && m_bRunOver) || start - m_logShownAt >= kLogMilliseconds;
-    if (logDue) {
-        m_logShownAt = start;
-        const int shownBefore = m_listLog.GetItemCount();
-        m_listLog.DeferRowCount(FALSE);
-        if (m_listLog.GetItemCount() != shownBefore) {
-            // The rows may have brought the vertical scroll bar, which narrows the list.
-            FitLogColumns();
-            m_listLog.EnsureVisible(m_listLog.GetItemCount() - 1, FALSE);
-        }
-    }
+    m_bReportsDrained = drained;
     // Rows taken in and not yet shown: the timer goes on until they are.
-    if (!drained || !logDue) return 0;
+    if (!drained || m_listLog.HasUntoldRows()) return 0;
+    m_listLog.DeferRowCount(FALSE);
     // Nothing left: the job tells again when more comes, or the run is over.
     KillTimer(kRunTimer);
     if (m_bRunOver) FinishRun();
     return 0;
+}
+
+void CSweepDlg::ShowNewRows(DWORD now)
+{
+    m_logShownAt = now;
+    m_listLog.DeferRowCount(FALSE);
+    // The rows may have brought the vertical scroll bar, which narrows the list.
+    FitLogColumns();
+    m_listLog.EnsureVisible(m_listLog.GetItemCount() - 1, FALSE);
 }
 
 // Takes in what the run reported since the last time: the rows, and the latest status.
