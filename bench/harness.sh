@@ -33,6 +33,15 @@ bench_option() {
   esac
 }
 
+# bench_options ARGS...: every argument one of those options with its value; stops the script
+# on any other.
+bench_options() {
+  while [ $# -gt 0 ]; do
+    bench_option "$1" "${2:-}" || { echo "unknown option $1" >&2; exit 2; }
+    shift 2
+  done
+}
+
 # bench_prepare: the architecture, the build folder (default build/bench-win32 or -win64), the
 # scratch folder made absolute, and the packages.
 bench_prepare() {

@@ -11,10 +11,7 @@ source "$root/bench/harness.sh"
 
 sizes="100000"
 runs=5
-while [ $# -gt 0 ]; do
-  bench_option "$1" "${2:-}" || { echo "unknown option $1" >&2; exit 2; }
-  shift 2
-done
+bench_options "$@"
 keyword=junk
 exclusions='.git | node_modules | keep_*'
 days=30

@@ -13,10 +13,7 @@ source "$root/bench/harness.sh"
 
 sizes="10000 100000"
 runs=3
-while [ $# -gt 0 ]; do
-  bench_option "$1" "${2:-}" || { echo "unknown option $1" >&2; exit 2; }
-  shift 2
-done
+bench_options "$@"
 keyword=junk
 bench_prepare
 bench_build "$root" "$build" bench_floor bench_engine bench_dialog bench_peers
