@@ -1,6 +1,6 @@
 #include "framework/CObject.h"
 
-const CRuntimeClass CObject::classCObject = {"CObject", sizeof(CObject), 0xFFFF, NULL, NULL};
+const CRuntimeClass CObject::classCObject = {L"CObject", sizeof(CObject), 0xFFFF, NULL, NULL};
 
 CRuntimeClass* CObject::GetRuntimeClass() const
 {

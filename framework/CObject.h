@@ -5,7 +5,7 @@
 class CObject;
 
 struct CRuntimeClass {
-    LPCSTR m_lpszClassName;
+    LPCWSTR m_lpszClassName;
     int m_nObjectSize;
     UINT m_wSchema;                   // 0xFFFF for classes that are not serialised
     CObject* (*m_pfnCreateObject)();  // NULL: not dynamically creatable
@@ -13,6 +13,10 @@ struct CRuntimeClass {
 
     BOOL IsDerivedFrom(const CRuntimeClass* pBaseClass) const;
 };
+
+// The class's name as a wide string literal.
+#define CLASS_NAME_TEXT_(quoted) L##quoted
+#define CLASS_NAME_TEXT(class_name) CLASS_NAME_TEXT_(#class_name)
 
 #define RUNTIME_CLASS(class_name) (const_cast<CRuntimeClass*>(&class_name::class##class_name))
 
@@ -22,8 +26,9 @@ public:                                                                         
     virtual CRuntimeClass* GetRuntimeClass() const;
 
 #define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                             \
-    const CRuntimeClass class_name::class##class_name = {#class_name, sizeof(class_name), 0xFFFF,  \
-                                                         NULL, RUNTIME_CLASS(base_class_name)};    \
+    const CRuntimeClass class_name::class##class_name = {                                          \
+        CLASS_NAME_TEXT(class_name), sizeof(class_name), 0xFFFF, NULL,                             \
+        RUNTIME_CLASS(base_class_name)};                                                           \
     CRuntimeClass* class_name::GetRuntimeClass() const                                             \
     {                                                                                              \
         return RUNTIME_CLASS(class_name);                                                          \
