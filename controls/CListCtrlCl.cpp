@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdarg>
+#include <numeric>
 #include <vector>
 
 namespace {
@@ -196,16 +197,12 @@ std::vector<size_t> CListCtrlCl::SelectedRows() const
     const size_t count = m_rows.GetRowCount();
     const size_t selected = static_cast<size_t>(::SendMessageW(m_hWnd, LVM_GETSELECTEDCOUNT, 0, 0));
     std::vector<size_t> rows;
-    // Ctrl+A's rows count as selected while their slices are still to come.
-    if (m_nSelectingFrom < m_nSelectingEnd) {
-        rows.reserve(m_nSelectingEnd);
-        for (size_t row = 0; row < m_nSelectingEnd; ++row) rows.push_back(row);
-        return rows;
-    }
-    if (selected == count) {
-        // Ctrl+A: no need to ask the list view row by row.
-        rows.reserve(count);
-        for (size_t row = 0; row < count; ++row) rows.push_back(row);
+    // Ctrl+A's rows count as selected while their slices are still to come; with every row
+    // selected there is no need to ask the list view row by row.
+    const bool selectingAll = m_nSelectingFrom < m_nSelectingEnd;
+    if (selectingAll || selected == count) {
+        rows.resize(selectingAll ? m_nSelectingEnd : count);
+        std::iota(rows.begin(), rows.end(), size_t(0));
         return rows;
     }
     for (int nRow = selected == 0 ? -1 : GetNextItem(-1, LVNI_SELECTED); nRow != -1;
